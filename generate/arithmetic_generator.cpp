@@ -90,8 +90,9 @@ GenerationReport GenerateArithmeticQuestions(const ArithmeticSettings& settings,
     if (now - start >= options.effortLimit) {
       report.status = GenerationStatus::GaveUp;
       report.message =
-          QStringLiteral("这些设置很难出到题：尝试了 %1 次，只找到 %2 道符合条件的题目（需要 %3 道）。"
-                         "请放宽答案范围、数值范围或运算种类后再试。")
+          QStringLiteral(
+              "这些设置很难出到题：尝试了 %1 次，只找到 %2 道符合条件的题目（需要 %3 道）。"
+              "请放宽答案范围、数值范围或运算种类后再试。")
               .arg(report.attempts)
               .arg(report.found)
               .arg(report.wanted);

@@ -48,12 +48,15 @@ QString CheckArithmeticSettings(const ArithmeticSettings& s) {
     return QStringLiteral("每题的数字个数必须在 1 到 9 之间，现在是 %1。").arg(s.operandCount);
   }
   if (s.minValue > s.maxValue) {
-    return QStringLiteral("最小值 %1 大于最大值 %2，请重新设置数值范围。").arg(s.minValue).arg(s.maxValue);
+    return QStringLiteral("最小值 %1 大于最大值 %2，请重新设置数值范围。")
+        .arg(s.minValue)
+        .arg(s.maxValue);
   }
   const std::int64_t distinctValues = std::int64_t{s.maxValue} - s.minValue + 1;
   if (distinctValues < s.operandCount) {
-    return QStringLiteral("%1 到 %2 之间只有 %3 个不同的数，不够每题 %4 个不同的数，"
-                          "请扩大数值范围或减少每题的数字个数。")
+    return QStringLiteral(
+               "%1 到 %2 之间只有 %3 个不同的数，不够每题 %4 个不同的数，"
+               "请扩大数值范围或减少每题的数字个数。")
         .arg(s.minValue)
         .arg(s.maxValue)
         .arg(distinctValues)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <chrono>
 #include <cstdint>
 #include <functional>
-
-#include <QString>
 
 namespace sumwick {
 

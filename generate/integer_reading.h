@@ -5,7 +5,7 @@
 namespace sumwick {
 
 struct IntegerReading {
-  int value = 0;          // 0 when the text has no leading number
+  int value = 0;           // 0 when the text has no leading number
   bool hasDigits = false;  // the text starts (after white space and sign) with a digit
   bool tooLarge = false;   // the number does not fit in 32 bits; `value` is then 0
 };

@@ -27,6 +27,29 @@ int WriteExponent(int exponent, char* out) {
   return n + WriteUnsigned(static_cast<std::uint64_t>(std::abs(exponent)), out + n);
 }
 
+// The texts of the whole numbers 0 to 1023, which most answers are, as constant data: a QString
+// made from them shares the characters without allocating or counting references.
+constexpr int kSmallWholeNumbers = 1024;
+struct SmallWholeNumberTexts {
+  QChar characters[kSmallWholeNumbers][4];
+  int lengths[kSmallWholeNumbers];
+};
+
+constexpr SmallWholeNumberTexts MakeSmallWholeNumberTexts() {
+  SmallWholeNumberTexts texts{};
+  for (int n = 0; n < kSmallWholeNumbers; ++n) {
+    char digits[4] = {};
+    int length = 0;
+    for (int rest = n; length == 0 || rest != 0; rest /= 10)
+      digits[length++] = static_cast<char>('0' + rest % 10);
+    for (int i = 0; i < length; ++i) texts.characters[n][i] = QChar(digits[length - 1 - i]);
+    texts.lengths[n] = length;
+  }
+  return texts;
+}
+
+constexpr SmallWholeNumberTexts kSmallWholeNumberTexts = MakeSmallWholeNumberTexts();
+
 }  // namespace
 
 int FormatScriptNumber(double value, char* out) {
@@ -91,6 +114,13 @@ int FormatScriptNumber(double value, char* out) {
 }
 
 QString FormatScriptNumber(double value) {
+  if (value >= 0 && value < kSmallWholeNumbers) {
+    const int n = static_cast<int>(value);
+    if (n == value) {
+      return QString::fromRawData(kSmallWholeNumberTexts.characters[n],
+                                  kSmallWholeNumberTexts.lengths[n]);
+    }
+  }
   char text[40];
   const int length = FormatScriptNumber(value, text);
   return QString::fromLatin1(text, length);

@@ -38,7 +38,8 @@ QString MakeSplitBlock(int whole, int left, int right, SplitPosition blank) {
          QStringLiteral("   ") + NumberOrBlank(right, blank == SplitPosition::Right);
 }
 
-QStringList GenerateSplitQuestions(int range, int count, SplitBlankMode mode, RandomSource& random) {
+QStringList GenerateSplitQuestions(int range, int count, SplitBlankMode mode,
+                                   RandomSource& random) {
   QStringList blocks;
   if (range < 2) return blocks;
   blocks.reserve(count);

@@ -62,7 +62,8 @@ TEST_P(GeneratedQuestionsTest, EveryQuestionKeepsTheRules) {
       const int answer = q.answer.toInt(&ok);
       ASSERT_TRUE(ok);
       EXPECT_TRUE(answer >= 0 && answer <= s.maxAnswer);
-      EXPECT_EQ(evaluator.Eval(q.expression), q.answer);  // the printed question is worth its answer
+      EXPECT_EQ(evaluator.Eval(q.expression),
+                q.answer);  // the printed question is worth its answer
       EXPECT_EQ(q.prompt, ToDisplayForm(q.expression) + u'=');
       EXPECT_EQ(q.fullText, q.prompt + q.answer);
       EXPECT_FALSE(q.prompt.contains(u'*') || q.prompt.contains(u'/'));
@@ -70,7 +71,8 @@ TEST_P(GeneratedQuestionsTest, EveryQuestionKeepsTheRules) {
   }
 }
 
-ArithmeticSettings Settings(int operands, const char* ops, int min, int max, int maxAnswer, int count) {
+ArithmeticSettings Settings(int operands, const char* ops, int min, int max, int maxAnswer,
+                            int count) {
   return ArithmeticSettings{operands, QString::fromLatin1(ops), min, max, maxAnswer, count};
 }
 
@@ -80,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PropertyCase{"AdditionWithinTen", Settings(2, "+", 1, 9, 10, 50), false},
                     PropertyCase{"SubtractionOnly", Settings(3, "-", 1, 20, 100, 50), false},
                     PropertyCase{"SubtractionsLast", Settings(4, "+-", 5, 20, 1000, 100), true},
-                    PropertyCase{"MixedSubtractionsLast", Settings(4, "+-*/", 1, 12, 100, 50), true},
+                    PropertyCase{"MixedSubtractionsLast", Settings(4, "+-*/", 1, 12, 100, 50),
+                                 true},
                     PropertyCase{"DivisionOnly", Settings(2, "/", 1, 30, 30, 50), false},
                     PropertyCase{"AllOperatorsNine", Settings(9, "+-*/", 1, 50, 100, 20), false},
                     PropertyCase{"NegativeRange", Settings(3, "+-*", -10, 10, 50, 50), false},
@@ -127,7 +130,8 @@ class RefusedSettingsTest : public testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusedSettingsTest, RefusesBeforeGeneratingAndKeepsTheList) {
   QuestionList list;
   list.Append(QuestionRecord{"1+1", "1+1=", "2", "1+1=2"});
-  const GenerationReport report = GenerateArithmeticQuestions(GetParam().settings, Options(1), list);
+  const GenerationReport report =
+      GenerateArithmeticQuestions(GetParam().settings, Options(1), list);
   EXPECT_EQ(report.status, GenerationStatus::Refused);
   EXPECT_FALSE(report.message.isEmpty());
   EXPECT_EQ(report.attempts, 0);
@@ -217,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Expressions, ToDisplayFormTest,
                                          DisplayCase{"8/4", u"8÷4"}, DisplayCase{"5--3", u"5-(-3)"},
                                          DisplayCase{"5*-3/-1", u"5×(-3)÷(-1)"},
                                          DisplayCase{"-5+3", u"-5+3"}, DisplayCase{"7", u"7"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace sumwick

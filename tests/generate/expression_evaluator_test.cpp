@@ -30,12 +30,14 @@ INSTANTIATE_TEST_SUITE_P(
     Expressions, EvalTest,
     testing::Values(EvalCase{"7", "7"}, EvalCase{"12+7*3-5", "28"}, EvalCase{"3-8", "-5"},
                     EvalCase{"8/4", "2"}, EvalCase{"7/2", "3.5"}, EvalCase{"10/4", "2.5"},
-                    EvalCase{"9/3", "3"}, EvalCase{"2-9+3", "-4"}, EvalCase{"10/3", "3.3333333333333335"},
-                    EvalCase{"20-5-3", "12"},       // left to right, not 20-(5-3)
-                    EvalCase{"64/8/2", "4"},        // left to right, not 64/(8/2)
+                    EvalCase{"9/3", "3"}, EvalCase{"2-9+3", "-4"},
+                    EvalCase{"10/3", "3.3333333333333335"},
+                    EvalCase{"20-5-3", "12"},  // left to right, not 20-(5-3)
+                    EvalCase{"64/8/2", "4"},   // left to right, not 64/(8/2)
                     EvalCase{"1/3*3", "1"}, EvalCase{"5--3", "8"}, EvalCase{"5*-3", "-15"},
                     EvalCase{"-5+3", "-2"}, EvalCase{"5+-3", "2"}, EvalCase{"0*-3", "0"},
-                    EvalCase{"1/0", "Infinity"}, EvalCase{"-1/0", "-Infinity"}, EvalCase{"0/0", "NaN"},
+                    EvalCase{"1/0", "Infinity"}, EvalCase{"-1/0", "-Infinity"},
+                    EvalCase{"0/0", "NaN"},
                     EvalCase{"2147483647*2147483647*2147483647", "9.903520300447984e+27"},
                     EvalCase{"100000000000000000000000", "1e+23"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
@@ -87,10 +89,11 @@ TEST(ExpressionEvaluator, AgreesWithNodeOnRandomExpressions) {
   for (const QString& e : expressions) scriptForms << ForScript(e);
 
   QProcess process;
-  process.start(node, {QStringLiteral("-e"),
-                       QStringLiteral("const lines=require('fs').readFileSync(0,'utf8').split('\\n');"
-                                      "lines.pop();"
-                                      "process.stdout.write(lines.map(l=>String(eval(l))).join('\\n'));")});
+  process.start(
+      node, {QStringLiteral("-e"),
+             QStringLiteral("const lines=require('fs').readFileSync(0,'utf8').split('\\n');"
+                            "lines.pop();"
+                            "process.stdout.write(lines.map(l=>String(eval(l))).join('\\n'));")});
   ASSERT_TRUE(process.waitForStarted());
   process.write((scriptForms.join(u'\n') + u'\n').toUtf8());
   process.closeWriteChannel();

@@ -29,10 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{u"3.9", 3, false},
                     // full-width digits, sign and ideographic space read as their ASCII forms
                     ReadingCase{u"\uFF11\uFF10\uFF10", 100, false},
-                    ReadingCase{u"\u3000\uFF0D\uFF15", -5, false},
-                    ReadingCase{u"", 0, false}, ReadingCase{u"abc", 0, false},
-                    ReadingCase{u"-", 0, false}, ReadingCase{u"- 5", 0, false},
-                    ReadingCase{u"2147483647", 2147483647, false},
+                    ReadingCase{u"\u3000\uFF0D\uFF15", -5, false}, ReadingCase{u"", 0, false},
+                    ReadingCase{u"abc", 0, false}, ReadingCase{u"-", 0, false},
+                    ReadingCase{u"- 5", 0, false}, ReadingCase{u"2147483647", 2147483647, false},
                     ReadingCase{u"-2147483648", -2147483647 - 1, false},
                     // never wraps into another number
                     ReadingCase{u"2147483648", 0, true}, ReadingCase{u"4294967301", 0, true},

@@ -41,7 +41,8 @@ TEST(PatternMatcher, Options) {
   EXPECT_EQ(matcher.Replace(QStringLiteral("b")), "baa");
   matcher.Execute(QStringLiteral("^x"), QStringLiteral("x\nx"));
   EXPECT_EQ(matcher.Count(), 2);  // multiline
-  matcher.Execute(QStringLiteral("#引号\\w+#引号"), QStringLiteral("say \"hi\""), {.quoteEscape = true});
+  matcher.Execute(QStringLiteral("#引号\\w+#引号"), QStringLiteral("say \"hi\""),
+                  {.quoteEscape = true});
   EXPECT_EQ(matcher.MatchText(1), "\"hi\"");
 }
 

@@ -77,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ModeCase{SplitBlankMode::Left, {SplitPosition::Left}},
                     ModeCase{SplitBlankMode::Right, {SplitPosition::Right}},
                     ModeCase{SplitBlankMode::Whole, {SplitPosition::Whole}},
-                    ModeCase{SplitBlankMode::LeftOrRight, {SplitPosition::Left, SplitPosition::Right}},
+                    ModeCase{SplitBlankMode::LeftOrRight,
+                             {SplitPosition::Left, SplitPosition::Right}},
                     ModeCase{SplitBlankMode::Any,
                              {SplitPosition::Left, SplitPosition::Right, SplitPosition::Whole}}),
     [](const auto& info) { return "Mode" + std::to_string(static_cast<int>(info.param.mode)); });
@@ -120,8 +121,15 @@ TEST(CheckSplitSettings, RefusesRangesBelowTwoAndNoQuestions) {
 }
 
 TEST(ReadArithmeticSettings, ReportsNumbersTooLargeInsteadOfWrapping) {
-  ArithmeticSettingsTexts texts{QStringLiteral("4"), true, true, false, false, QStringLiteral("5"),
-                                QStringLiteral("4294967316"), QStringLiteral("1000"), QStringLiteral("100")};
+  ArithmeticSettingsTexts texts{QStringLiteral("4"),
+                                true,
+                                true,
+                                false,
+                                false,
+                                QStringLiteral("5"),
+                                QStringLiteral("4294967316"),
+                                QStringLiteral("1000"),
+                                QStringLiteral("100")};
   const ArithmeticSettingsReading reading = ReadArithmeticSettings(texts);
   EXPECT_TRUE(reading.error.contains(QStringLiteral("最大值")));
   texts.maxValue = QStringLiteral("２０");

@@ -1,5 +1,6 @@
 // sumwick-sheet: makes a worksheet's questions from the command line.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -27,6 +28,15 @@ bool WriteOutput(const QString& path, const QByteArray& bytes, QString* error) {
       return true;
     }
     *error = QStringLiteral("cannot write to standard output");
+    return false;
+  }
+  // A regular file is replaced whole, so a failed run never leaves half a file; a device or a
+  // pipe (/dev/null, a FIFO) is written in place and must never be replaced by a file.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    QFile device(path);
+    if (device.open(QIODevice::WriteOnly) && device.write(bytes) == bytes.size()) return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(path, device.errorString());
     return false;
   }
   QSaveFile file(path);

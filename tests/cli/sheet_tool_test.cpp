@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -117,6 +118,20 @@ TEST(SheetTool, WritesToAFile) {
   EXPECT_EQ(sheet["questionsPerColumn"].toInt(), 10);
   EXPECT_TRUE(sheet["questions"].toArray()[0].toObject()["prompt"].toString().contains(
       QStringLiteral("\r\n")));
+}
+
+TEST(SheetTool, WritesIntoAPipeWithoutReplacingIt) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+  QProcess reader;
+  reader.start(QStringLiteral("cat"), {fifo});
+  ASSERT_TRUE(reader.waitForStarted());
+  const ToolRun run = RunTool({"--count", "3", "--format", "text", "-o", fifo});
+  ASSERT_TRUE(reader.waitForFinished(10000));
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(reader.readAllStandardOutput().count('\n'), 3);
+  EXPECT_FALSE(QFileInfo(fifo).isFile());  // still a pipe, not a file put in its place
 }
 
 TEST(ParseSheetArguments, AcceptsEqualsFormAndSymbolOperators) {

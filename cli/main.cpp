@@ -1,13 +1,18 @@
 // sumwick-sheet: makes a worksheet's questions from the command line.
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
+#include <memory>
 
 #include "arithmetic_generator.h"
 #include "sheet_options.h"
 #include "sheet_output.h"
 #include "split_generator.h"
+#include "worksheet_document.h"
 
 namespace {
 
@@ -81,14 +86,45 @@ int Generate(const SheetOptions& o, std::uint64_t seed, ProgramState& state) {
   return Fail(kGaveUp, report.message);
 }
 
+// The worksheet's time: now, or SOURCE_DATE_EPOCH (seconds) for reproducible files.
+QDateTime WorksheetTime() {
+  bool ok = false;
+  const qint64 epoch = qEnvironmentVariableIntValue("SOURCE_DATE_EPOCH", &ok);
+  if (ok && qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH"))
+    return QDateTime::fromSecsSinceEpoch(qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong());
+  (void)epoch;
+  return QDateTime::currentDateTime();
+}
+
 }  // namespace
 
+// Qt's own warnings (a missing runtime directory and the like) are not the tool's messages: the
+// tool speaks in one line on failure. SUMWICK_DEBUG=1 lets them through.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+  std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  if (!qEnvironmentVariableIsSet("SUMWICK_DEBUG")) qInstallMessageHandler(QuietMessages);
+  // The arguments decide whether fonts are needed: a PDF needs a GUI application (on the offscreen
+  // platform unless one is chosen, so it runs without a display); the rest needs only the core.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const SheetCommand command = ParseSheetArguments(arguments);
+  std::unique_ptr<QCoreApplication> app;
+  if (command.error.isEmpty() && command.options.format == SheetFormat::Pdf && !command.showHelp &&
+      !command.showVersion) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No event loop runs: the GLib event dispatcher would only cost start-up time.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
   QCoreApplication::setApplicationName(QStringLiteral("sumwick-sheet"));
   QCoreApplication::setApplicationVersion(QStringLiteral(SUMWICK_VERSION));
 
-  const SheetCommand command = ParseSheetArguments(QCoreApplication::arguments().mid(1));
   if (!command.error.isEmpty()) return Fail(kBadRequest, command.error);
   if (command.showHelp) {
     std::fputs(qUtf8Printable(SheetUsage()), stdout);
@@ -104,10 +140,24 @@ int main(int argc, char* argv[]) {
   ProgramState state;
   if (const int code = Generate(o, seed, state); code != kDone) return code;
 
-  const QByteArray bytes = o.format == SheetFormat::Json
-                               ? QuestionsAsJson(state.questions, state.params, seed)
-                               : QuestionsAsText(state.questions, o.split);
+  QByteArray bytes;
+  if (o.format == SheetFormat::Pdf) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const Outcome outcome = ExportWorksheetPdf(state.questions, state.params, o.split, o.style,
+                                               WorksheetTime(), buffer);
+    if (!outcome.ok) return Fail(kFailed, outcome.error);
+  } else {
+    bytes = o.format == SheetFormat::Json ? QuestionsAsJson(state.questions, state.params, seed)
+                                          : QuestionsAsText(state.questions, o.split);
+  }
   QString error;
   if (!WriteOutput(o.outputPath, bytes, &error)) return Fail(kFailed, error);
+  if (o.format == SheetFormat::Pdf) {
+    // Everything is written; tearing down the GUI application and its font database would only
+    // cost time (a few milliseconds) that the system reclaims at exit anyway.
+    std::fflush(nullptr);
+    (void)app.release();
+  }
   return kDone;
 }

@@ -43,6 +43,29 @@ std::optional<SplitBlankMode> ParseBlank(const QString& text) {
   return it->second;
 }
 
+// A whole number from low to high; anything else is refused.
+bool ParseIntIn(const QString& text, int low, int high, int* value) {
+  int parsed = 0;
+  if (!ParseInt(text, &parsed) || parsed < low || parsed > high) return false;
+  *value = parsed;
+  return true;
+}
+
+// --margins T,L,B,R: four whole numbers of units (1/96 inch) from 0 to 300.
+bool ParseMargins(const QString& text, WorksheetStyle* style) {
+  const QStringList parts = text.split(u',');
+  if (parts.size() != 4) return false;
+  int m[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    if (!ParseIntIn(parts[i].trimmed(), 0, 300, &m[i])) return false;
+  }
+  style->marginTop = m[0];
+  style->marginLeft = m[1];
+  style->marginBottom = m[2];
+  style->marginRight = m[3];
+  return true;
+}
+
 }  // namespace
 
 SheetCommand ParseSheetArguments(const QStringList& arguments) {
@@ -50,6 +73,8 @@ SheetCommand ParseSheetArguments(const QStringList& arguments) {
   SheetOptions& o = command.options;
   std::optional<int> count, perColumn;
   QString preset;
+  bool formatGiven = false;
+  WorksheetStyle& style = o.style;
 
   // Flags that take a value; each returns false when the value is not acceptable.
   using Setter = std::function<bool(const QString&)>;
@@ -105,9 +130,35 @@ SheetCommand ParseSheetArguments(const QStringList& arguments) {
            o.format = SheetFormat::Json;
          else if (v == QStringLiteral("text"))
            o.format = SheetFormat::Text;
+         else if (v == QStringLiteral("pdf"))
+           o.format = SheetFormat::Pdf;
          else
            return false;
+         formatGiven = true;
          return true;
+       }},
+      {QStringLiteral("--margins"), [&](const QString& v) { return ParseMargins(v, &style); }},
+      {QStringLiteral("--font-size"),
+       [&](const QString& v) { return ParseIntIn(v, 4, 72, &style.fontSize); }},
+      {QStringLiteral("--row-height"),
+       [&](const QString& v) { return ParseIntIn(v, 5, 500, &style.rowHeight); }},
+      {QStringLiteral("--align"),
+       [&](const QString& v) {
+         if (v == QStringLiteral("left")) {
+           style.alignLeft = true;
+           style.alignCenter = false;
+         } else if (v == QStringLiteral("center") || v == QStringLiteral("centre")) {
+           style.alignLeft = false;
+           style.alignCenter = true;
+         } else {
+           return false;
+         }
+         return true;
+       }},
+      {QStringLiteral("--scale"),
+       [&](const QString& v) {
+         style.fitToOnePage = false;
+         return ParseIntIn(v, 10, 400, &style.scalePercent);
        }},
       {QStringLiteral("-o"),
        [&](const QString& v) {
@@ -131,6 +182,16 @@ SheetCommand ParseSheetArguments(const QStringList& arguments) {
       o.subtractionsLast = true;
     } else if (flag == QStringLiteral("--split")) {
       o.split = true;
+    } else if (flag == QStringLiteral("--portrait")) {
+      style.landscape = false;
+    } else if (flag == QStringLiteral("--bold")) {
+      style.bold = true;
+    } else if (flag == QStringLiteral("--hide-answers")) {
+      style.hideAnswers = true;
+    } else if (flag == QStringLiteral("--hide-serials")) {
+      style.hideSerials = true;
+    } else if (flag == QStringLiteral("--hide-grid")) {
+      style.hideGrid = true;
     } else if (const auto it = valued.find(flag); it != valued.end()) {
       if (!value) {
         if (i + 1 >= arguments.size()) {
@@ -148,6 +209,9 @@ SheetCommand ParseSheetArguments(const QStringList& arguments) {
       return command;
     }
   }
+
+  if (!formatGiven && o.outputPath.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    o.format = SheetFormat::Pdf;
 
   if (o.split && !preset.isEmpty()) {
     command.error = QStringLiteral("--split and --preset cannot be used together");
@@ -172,7 +236,8 @@ SheetCommand ParseSheetArguments(const QStringList& arguments) {
 QString SheetUsage() {
   return QStringLiteral(
       "Usage: sumwick-sheet [options]\n"
-      "Makes the questions of an arithmetic worksheet and writes them as JSON or text.\n"
+      "Makes the questions of an arithmetic worksheet and writes them as JSON, as text or as a\n"
+      "printable PDF worksheet.\n"
       "\n"
       "Four operations (defaults in brackets):\n"
       "  --operands N       numbers per question, 1 to 9 [4]\n"
@@ -192,8 +257,22 @@ QString SheetUsage() {
       "  --count N          number of questions [100]\n"
       "  --per-column N     questions per worksheet column [25]\n"
       "  --seed N           random seed; the same seed and settings give the same questions\n"
-      "  --format json|text output format [json]\n"
+      "  --format json|text|pdf  output format [json; pdf when FILE ends in .pdf]\n"
       "  -o FILE            write to FILE instead of standard output\n"
+      "\n"
+      "PDF worksheet (the print setup window's options; defaults in brackets):\n"
+      "  --portrait         portrait page [landscape]\n"
+      "  --margins T,L,B,R  page margins in 1/96 inch, 0 to 300 each [50,50,50,50]\n"
+      "  --bold             questions in bold\n"
+      "  --font-size N      question font size in points, 4 to 72 [10]\n"
+      "  --row-height N     question row height in 1/96 inch, 5 to 500 [fitted]\n"
+      "  --align left|center  question alignment [right, next to the answer space]\n"
+      "  --hide-answers     leave out the answer block\n"
+      "  --hide-serials     leave out the serial numbers\n"
+      "  --hide-grid        no cell borders\n"
+      "  --scale PCT        print at PCT percent, 10 to 400, instead of fitting one page\n"
+      "  A number-split worksheet always hides the answers and centres the questions.\n"
+      "  The page size is the default printer's, A4 when there is none.\n"
       "  --help, --version\n"
       "\n"
       "Exit status: 0 done; 2 bad option or settings that can never be met; 3 generation gave up\n"

@@ -7,10 +7,11 @@
 
 #include "arithmetic_settings.h"
 #include "split_generator.h"
+#include "worksheet_layout.h"
 
 namespace sumwick {
 
-enum class SheetFormat { Json, Text };
+enum class SheetFormat { Json, Text, Pdf };
 
 // Everything the command line asks for. Defaults are the main window's initial values.
 struct SheetOptions {
@@ -23,7 +24,9 @@ struct SheetOptions {
   SplitBlankMode splitBlank = SplitBlankMode::LeftOrRight;
 
   std::optional<std::uint64_t> seed;
-  SheetFormat format = SheetFormat::Json;
+  SheetFormat format = SheetFormat::Json;  // Pdf also when -o names a .pdf file
+  // The print setup window's options for a PDF (its initial values unless flags change them).
+  WorksheetStyle style;
   QString outputPath;  // empty: standard output
 };
 

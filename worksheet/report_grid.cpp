@@ -1,7 +1,12 @@
 #include "report_grid.h"
 
 #include <QPageSize>
+
+#if SUMWICK_HAVE_CUPS
+#include <cups/cups.h>
+#else
 #include <QPrinterInfo>
+#endif
 
 #include <algorithm>
 
@@ -23,14 +28,43 @@ QSizeF PortraitUnits(const QPageSize& size) {
 
 QSizeF A4PaperSizeUnits() { return PortraitUnits(QPageSize(QPageSize::A4)); }
 
+namespace {
+
+#if SUMWICK_HAVE_CUPS
+// Asks the CUPS scheduler for the default destination and its default medium: one or two local
+// requests, without loading Qt's print support or listing every printer.
+QSizeF QueryDefaultPaper() {
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+  if (!dest) return A4PaperSizeUnits();
+  QSizeF paper = A4PaperSizeUnits();
+  if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+    cups_size_t size{};
+    if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size) && size.width > 0 &&
+        size.length > 0) {
+      // hundredths of a millimetre
+      const double w = size.width / 2540.0 * kUnitsPerInch;
+      const double h = size.length / 2540.0 * kUnitsPerInch;
+      paper = QSizeF(std::min(w, h), std::max(w, h));
+    }
+    cupsFreeDestInfo(info);
+  }
+  cupsFreeDests(1, dest);
+  return paper;
+}
+#else
+QSizeF QueryDefaultPaper() {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) return A4PaperSizeUnits();
+  const QPageSize page = printer.defaultPageSize();
+  return page.isValid() ? PortraitUnits(page) : A4PaperSizeUnits();
+}
+#endif
+
+}  // namespace
+
 QSizeF DefaultPaperSizeUnits() {
-  // Asking the print system costs a plug-in load and a round trip to the spooler: do it once.
-  static const QSizeF size = [] {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) return A4PaperSizeUnits();
-    const QPageSize page = printer.defaultPageSize();
-    return page.isValid() ? PortraitUnits(page) : A4PaperSizeUnits();
-  }();
+  // Asking the print system costs a round trip to the spooler: do it once per process.
+  static const QSizeF size = QueryDefaultPaper();
   return size;
 }
 

@@ -77,18 +77,19 @@ Outcome PaintGridPages(const ReportGrid& grid, QPagedPaintDevice& device) {
   return {};
 }
 
+Outcome WriteGridPdf(const ReportGrid& grid, QIODevice& out) {
+  QPdfWriter writer(&out);
+  writer.setResolution(1200);
+  writer.setCreator(QStringLiteral("Sumwick"));
+  writer.setTitle(grid.SheetName());
+  return PaintGridPages(grid, writer);
+}
+
 Outcome WriteGridPdf(const ReportGrid& grid, const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     return Outcome::Fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-  Outcome outcome;
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Sumwick"));
-    writer.setTitle(grid.SheetName());
-    outcome = PaintGridPages(grid, writer);
-  }
+  const Outcome outcome = WriteGridPdf(grid, file);
   file.close();
   if (outcome.ok && file.error() != QFileDevice::NoError)
     return Outcome::Fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
@@ -103,6 +104,20 @@ Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& para
   if (Outcome built = BuildWorksheet(grid, geometry, list, params, split, style, time, locale); !built.ok)
     return built;
   return WriteGridPdf(grid, path);
+}
+
+}  // namespace sumwick
+
+namespace sumwick {
+
+Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
+                           const WorksheetStyle& style, const QDateTime& time, QIODevice& out,
+                           QSizeF paper, const QLocale& locale) {
+  ReportGrid grid(paper.isEmpty() ? DefaultPaperSizeUnits() : paper);
+  WorksheetGeometry geometry;
+  if (Outcome built = BuildWorksheet(grid, geometry, list, params, split, style, time, locale); !built.ok)
+    return built;
+  return WriteGridPdf(grid, out);
 }
 
 }  // namespace sumwick

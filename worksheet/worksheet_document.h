@@ -9,6 +9,7 @@
 #include "report_grid.h"
 #include "worksheet_layout.h"
 
+class QIODevice;
 class QPagedPaintDevice;
 
 namespace sumwick {
@@ -41,12 +42,17 @@ Outcome PaintGridPages(const ReportGrid& grid, QPagedPaintDevice& device);
 
 // Writes the grid's pages to a PDF file: real, searchable text with its fonts embedded.
 Outcome WriteGridPdf(const ReportGrid& grid, const QString& path);
+Outcome WriteGridPdf(const ReportGrid& grid, QIODevice& out);
 
 // The whole road from a question list to a PDF file, as the print setup window does it with the
 // options of `style`: BuildWorksheet, then WriteGridPdf. `paper` is the paper size in units
 // (portrait); an empty size means the default printer's paper (A4 when there is none).
 Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
                            const WorksheetStyle& style, const QDateTime& time, const QString& path,
+                           QSizeF paper = QSizeF(), const QLocale& locale = QLocale());
+// The same, writing the PDF to an open device.
+Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
+                           const WorksheetStyle& style, const QDateTime& time, QIODevice& out,
                            QSizeF paper = QSizeF(), const QLocale& locale = QLocale());
 
 }  // namespace sumwick

@@ -27,13 +27,15 @@ void BM_EvaluateFourNumbersValueOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateFourNumbersValueOnly);
 
-void RunGeneration(benchmark::State& state, const ArithmeticSettings& settings) {
+void RunGeneration(benchmark::State& state, const ArithmeticSettings& settings,
+                   bool subtractionsLast = false) {
   std::uint64_t seed = 1;
   std::int64_t attempts = 0, accepted = 0;
   for (auto _ : state) {
     QuestionList list;
     GenerationOptions options;
     options.seed = seed++;
+    options.subtractionsLast = subtractionsLast;
     const GenerationReport report = GenerateArithmeticQuestions(settings, options, list);
     attempts += report.attempts;
     accepted += report.found;
@@ -52,15 +54,7 @@ void BM_Generate100NineNumbersAllOperators(benchmark::State& state) {
 BENCHMARK(BM_Generate100NineNumbersAllOperators)->Unit(benchmark::kMillisecond);
 
 void BM_Generate100SubtractionsLast(benchmark::State& state) {
-  std::uint64_t seed = 1;
-  for (auto _ : state) {
-    QuestionList list;
-    GenerationOptions options;
-    options.seed = seed++;
-    options.subtractionsLast = true;
-    GenerateArithmeticQuestions(ArithmeticSettings{}, options, list);
-    benchmark::DoNotOptimize(list);
-  }
+  RunGeneration(state, ArithmeticSettings{}, true);
 }
 BENCHMARK(BM_Generate100SubtractionsLast)->Unit(benchmark::kMicrosecond);
 

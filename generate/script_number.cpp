@@ -81,7 +81,12 @@ int FormatScriptNumber(double value, char* out) {
   for (; p < result.ptr && *p != 'e'; ++p) {
     if (*p != '.') digits[k++] = *p;
   }
-  const int n = std::atoi(p + 1) + 1;  // p points at 'e'
+  // p points at the 'e'; to_chars writes no terminator, so read the exponent up to its end.
+  const char* exponentText = p + 1;
+  if (exponentText < result.ptr && *exponentText == '+') ++exponentText;
+  int exponent = 0;
+  std::from_chars(exponentText, result.ptr, exponent);
+  const int n = exponent + 1;
 
   char* o = out + length;
   int w = 0;

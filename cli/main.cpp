@@ -119,6 +119,8 @@ int main(int argc, char* argv[]) {
     // No event loop runs: the GLib event dispatcher would only cost start-up time.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     app = std::make_unique<QGuiApplication>(argc, argv);
+    // The default printer's paper is asked for while the questions and fonts are prepared.
+    PrefetchDefaultPaperSize();
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }

@@ -2,8 +2,16 @@
 
 #include <QPageSize>
 
+#include <future>
+
 #if SUMWICK_HAVE_CUPS
+#include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <type_traits>
 #else
 #include <QPrinterInfo>
 #endif
@@ -31,25 +39,99 @@ QSizeF A4PaperSizeUnits() { return PortraitUnits(QPageSize(QPageSize::A4)); }
 namespace {
 
 #if SUMWICK_HAVE_CUPS
-// Asks the CUPS scheduler for the default destination and its default medium: one or two local
-// requests, without loading Qt's print support or listing every printer.
-QSizeF QueryDefaultPaper() {
-  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-  if (!dest) return A4PaperSizeUnits();
-  QSizeF paper = A4PaperSizeUnits();
-  if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-    cups_size_t size{};
-    if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size) && size.width > 0 &&
-        size.length > 0) {
-      // hundredths of a millimetre
-      const double w = size.width / 2540.0 * kUnitsPerInch;
-      const double h = size.length / 2540.0 * kUnitsPerInch;
-      paper = QSizeF(std::min(w, h), std::max(w, h));
-    }
-    cupsFreeDestInfo(info);
+// The few libcups functions the paper question needs. libcups (and the two dozen libraries it
+// brings) is opened at run time, so that nothing else pays for loading it.
+struct CupsApi {
+  ipp_t* (*newRequest)(ipp_op_t) = nullptr;
+  ipp_attribute_t* (*addString)(ipp_t*, ipp_tag_t, ipp_tag_t, const char*, const char*,
+                                const char*) = nullptr;
+  ipp_attribute_t* (*addStrings)(ipp_t*, ipp_tag_t, ipp_tag_t, const char*, int, const char*,
+                                 const char* const*) = nullptr;
+  ipp_t* (*doRequest)(http_t*, ipp_t*, const char*) = nullptr;
+  ipp_attribute_t* (*findAttribute)(ipp_t*, const char*, ipp_tag_t) = nullptr;
+  const char* (*getString)(ipp_attribute_t*, int, const char**) = nullptr;
+  void (*deleteIpp)(ipp_t*) = nullptr;
+  pwg_media_t* (*mediaForPwg)(const char*) = nullptr;
+
+  bool Load() {
+    void* lib = dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL);  // stays loaded
+    if (!lib) return false;
+    auto get = [lib](auto& fn, const char* name) {
+      fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+      return fn != nullptr;
+    };
+    return get(newRequest, "ippNewRequest") && get(addString, "ippAddString") &&
+           get(addStrings, "ippAddStrings") && get(doRequest, "cupsDoRequest") &&
+           get(findAttribute, "ippFindAttribute") && get(getString, "ippGetString") &&
+           get(deleteIpp, "ippDelete") && get(mediaForPwg, "pwgMediaForPWG");
   }
-  cupsFreeDests(1, dest);
-  return paper;
+
+  // One IPP request asking for the printer's name and default medium; an empty name asks for
+  // the scheduler's default destination.
+  std::pair<QString, QString> NameAndMedia(const QString& printer) const {
+    ipp_t* request = newRequest(printer.isEmpty() ? IPP_OP_CUPS_GET_DEFAULT
+                                                  : IPP_OP_GET_PRINTER_ATTRIBUTES);
+    if (!printer.isEmpty()) {
+      const QByteArray uri =
+          "ipp://localhost/printers/" + QUrl::toPercentEncoding(printer);
+      addString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    }
+    static const char* const kAttributes[] = {"printer-name", "media-default"};
+    addStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+               kAttributes);
+    ipp_t* response = doRequest(CUPS_HTTP_DEFAULT, request, "/");  // frees the request
+    std::pair<QString, QString> result;
+    if (!response) return result;
+    if (ipp_attribute_t* a = findAttribute(response, "printer-name", IPP_TAG_NAME))
+      result.first = QString::fromUtf8(getString(a, 0, nullptr));
+    if (ipp_attribute_t* a = findAttribute(response, "media-default", IPP_TAG_ZERO))
+      result.second = QString::fromUtf8(getString(a, 0, nullptr));
+    deleteIpp(response);
+    return result;
+  }
+};
+
+// The user's default destination as CUPS chooses it before asking the scheduler: LPDEST, then
+// PRINTER (except "lp"), then the "Default" line of ~/.cups/lpoptions, then /etc/cups/lpoptions.
+QString ConfiguredDestination() {
+  for (const char* variable : {"LPDEST", "PRINTER"}) {
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && !(value == QLatin1String("lp") && qstrcmp(variable, "PRINTER") == 0))
+      return value.section(u'/', 0, 0);
+  }
+  const QStringList files{QDir::homePath() + QStringLiteral("/.cups/lpoptions"),
+                          QStringLiteral("/etc/cups/lpoptions")};
+  for (const QString& path : files) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+    QString found;
+    while (!file.atEnd()) {
+      const QString line = QString::fromUtf8(file.readLine()).trimmed();
+      if (line.startsWith(QLatin1String("Default "), Qt::CaseInsensitive))
+        found = line.section(u' ', 1, 1, QString::SectionSkipEmpty).section(u'/', 0, 0);
+    }
+    if (!found.isEmpty()) return found;
+  }
+  return QString();
+}
+
+// The default printer's default medium: one or two small local IPP requests (a few hundred
+// microseconds each), instead of Qt's print support listing every printer with all its
+// attributes.
+QSizeF QueryDefaultPaper() {
+  CupsApi cups;
+  if (!cups.Load()) return A4PaperSizeUnits();  // no CUPS client: no printers
+  const QString configured = ConfiguredDestination();
+  const auto [name, media] = cups.NameAndMedia(configured);
+  if (name.isEmpty() && configured.isEmpty()) return A4PaperSizeUnits();  // no default printer
+  if (const pwg_media_t* pwg = media.isEmpty() ? nullptr : cups.mediaForPwg(media.toUtf8().constData());
+      pwg && pwg->width > 0 && pwg->length > 0) {
+    // hundredths of a millimetre
+    const double w = pwg->width / 2540.0 * kUnitsPerInch;
+    const double h = pwg->length / 2540.0 * kUnitsPerInch;
+    return QSizeF(std::min(w, h), std::max(w, h));
+  }
+  return A4PaperSizeUnits();
 }
 #else
 QSizeF QueryDefaultPaper() {
@@ -62,11 +144,18 @@ QSizeF QueryDefaultPaper() {
 
 }  // namespace
 
-QSizeF DefaultPaperSizeUnits() {
-  // Asking the print system costs a round trip to the spooler: do it once per process.
-  static const QSizeF size = QueryDefaultPaper();
-  return size;
+namespace {
+// Asking the print system costs a round trip to the spooler: once per process, on a thread of its
+// own so that it can run while the caller does other work.
+std::shared_future<QSizeF>& DefaultPaperFuture() {
+  static std::shared_future<QSizeF> future = std::async(std::launch::async, QueryDefaultPaper).share();
+  return future;
 }
+}  // namespace
+
+void PrefetchDefaultPaperSize() { (void)DefaultPaperFuture(); }
+
+QSizeF DefaultPaperSizeUnits() { return DefaultPaperFuture().get(); }
 
 ReportGrid::ReportGrid() : ReportGrid(DefaultPaperSizeUnits()) {}
 

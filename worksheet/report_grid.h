@@ -154,6 +154,9 @@ class ReportGrid {
 // The paper size of the system's default printer in units (portrait), A4 when there is none.
 // Asks the print system once per process and keeps the answer.
 QSizeF DefaultPaperSizeUnits();
+// Starts that question on a thread of its own and returns at once; DefaultPaperSizeUnits() then
+// waits for the answer. A program that knows it will need the paper calls this early.
+void PrefetchDefaultPaperSize();
 
 // A4 in units, portrait.
 QSizeF A4PaperSizeUnits();

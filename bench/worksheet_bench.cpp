@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
+#include "grid_geometry.h"
 #include "worksheet_document.h"
 #include "worksheet_header.h"
 #include "worksheet_layout.h"
@@ -26,6 +27,8 @@ QuestionList Questions(int count) {
 
 const QDateTime kTime(QDate(2019, 11, 9), QTime(14, 5, 9));
 
+// Every benchmark starts without remembered text sizes, as a new process does.
+
 // LayOutArithmeticWorksheet (with ApplyWorksheetStyles) and WriteWorksheetHeader on a fresh grid
 // of 60 x 101 cells, as the print setup window does when it opens.
 void BM_LayoutStylesHeader(benchmark::State& state) {
@@ -33,6 +36,9 @@ void BM_LayoutStylesHeader(benchmark::State& state) {
   const QuestionList list = Questions(count);
   const WorksheetStyle style;
   for (auto _ : state) {
+    state.PauseTiming();
+    ForgetMeasuredTexts();  // every text is measured afresh, as in a new process
+    state.ResumeTiming();
     ReportGrid grid(A4PaperSizeUnits());
     grid.SetRowCount(kInitialGridRows);
     grid.SetColumnCount(kInitialGridColumns);
@@ -55,6 +61,9 @@ void BM_BuildWorksheetWithFitSearch(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const QuestionList list = Questions(count);
   for (auto _ : state) {
+    state.PauseTiming();
+    ForgetMeasuredTexts();
+    state.ResumeTiming();
     ReportGrid grid(A4PaperSizeUnits());
     WorksheetGeometry geometry;
     BuildWorksheet(grid, geometry, list, WorksheetParams{count, 10}, false, WorksheetStyle{}, kTime);
@@ -71,6 +80,9 @@ void BM_WritePdf(benchmark::State& state) {
   BuildWorksheet(grid, geometry, Questions(count), WorksheetParams{count, 10}, false,
                  WorksheetStyle{}, kTime);
   for (auto _ : state) {
+    state.PauseTiming();
+    ForgetMeasuredTexts();
+    state.ResumeTiming();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,6 +1,8 @@
 #include "grid_geometry.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPair>
 #include <QImage>
 #include <QStringList>
 
@@ -46,16 +48,24 @@ const QStringList& GridFontFamilies() {
 }
 
 QFont CellFont(const ReportGrid& grid, const ReportGrid::Cell* cell) {
-  QFont font;
-  font.setFamilies(GridFontFamilies());
-  font.setStyleHint(QFont::SansSerif);
-  // Unhinted outlines: the same advances at every resolution (screen, 96-dpi measuring, 1200-dpi
-  // PDF), and no hinting programs to run.
-  font.setHintingPreference(QFont::PreferNoHinting);
   const double size = cell && cell->fontSize > 0 ? cell->fontSize : grid.DefaultFontSize();
-  font.setPointSizeF(size);
-  font.setBold(cell && cell->fontStyle == 2);
-  return font;
+  const bool bold = cell && cell->fontStyle == 2;
+  // Building a font from its family list is not free, and a worksheet uses two or three fonts.
+  thread_local std::map<std::pair<int, bool>, QFont> fonts;
+  const std::pair<int, bool> key{qRound(size * 64), bold};
+  auto it = fonts.find(key);
+  if (it == fonts.end()) {
+    QFont font;
+    font.setFamilies(GridFontFamilies());
+    font.setStyleHint(QFont::SansSerif);
+    // Unhinted outlines: the same advances at every resolution (screen, 96-dpi measuring,
+    // 1200-dpi PDF), and no hinting programs to run.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    it = fonts.emplace(key, font).first;
+  }
+  return it->second;
 }
 
 QString DisplayText(const QString& text) {
@@ -66,7 +76,22 @@ QString DisplayText(const QString& text) {
   return out;
 }
 
+namespace {
+// The same texts are measured by the fitting, by every try of the fit search and by the
+// painter: remember them (bounded, so a long session does not grow it without end).
+QHash<QPair<int, QString>, QSizeF>& MeasuredTexts() {
+  thread_local QHash<QPair<int, QString>, QSizeF> measured;
+  return measured;
+}
+}  // namespace
+
+void ForgetMeasuredTexts() { MeasuredTexts().clear(); }
+
 QSizeF TextSizeUnits(const QFont& font, const QString& displayText) {
+  QHash<QPair<int, QString>, QSizeF>& measured = MeasuredTexts();
+  const QPair<int, QString> key{qRound(font.pointSizeF() * 64) * 2 + (font.bold() ? 1 : 0),
+                                displayText};
+  if (const auto it = measured.constFind(key); it != measured.constEnd()) return *it;
   const QFontMetricsF& metrics = MetricsFor(font);
   double width = 0;
   int lines = 0;
@@ -74,7 +99,10 @@ QSizeF TextSizeUnits(const QFont& font, const QString& displayText) {
     width = std::max(width, metrics.horizontalAdvance(line.toString()));
     ++lines;
   }
-  return QSizeF(width, lines * metrics.height());
+  const QSizeF size(width, lines * metrics.height());
+  if (measured.size() > 50000) measured.clear();
+  measured.insert(key, size);
+  return size;
 }
 
 double TextHeightUnits(const QFont& font, const QString& text) {
@@ -96,9 +124,9 @@ double FitColumnWidth(const ReportGrid& grid, int column) {
   double widest = -1;
   for (int row = 1; row <= grid.GetRowCount(); ++row) {
     const ReportGrid::Cell* cell = grid.CellAt(column, row);
-    if (cell->text.isEmpty()) continue;
+    if (!cell->HasText()) continue;
     if (grid.MergeAnchoredAt(column, row) || grid.IsCoveredByMerge(column, row)) continue;
-    widest = std::max(widest, TextSizeUnits(CellFont(grid, cell), DisplayText(cell->text)).width());
+    widest = std::max(widest, TextSizeUnits(CellFont(grid, cell), DisplayText(grid.TextOf(*cell))).width());
   }
   if (widest < 0) return grid.GetColumnWidth(1, column, 0);
   return std::ceil(widest + 2 * kCellPaddingX);
@@ -109,25 +137,46 @@ double FitRowHeight(const ReportGrid& grid, int row) {
   double tallest = -1;
   for (int column = 1; column <= grid.GetColumnCount(); ++column) {
     const ReportGrid::Cell* cell = grid.CellAt(column, row);
-    if (cell->text.isEmpty()) continue;
+    if (!cell->HasText()) continue;
     if (const ReportGrid::Range* m = grid.MergeAnchoredAt(column, row); m && m->lastRow != m->firstRow)
       continue;
-    tallest = std::max(tallest, TextHeightUnits(CellFont(grid, cell), cell->text));
+    tallest = std::max(tallest, TextHeightUnits(CellFont(grid, cell), grid.TextOf(*cell)));
   }
   if (tallest < 0) return grid.RowHeight(row);
   return std::ceil(tallest + 2 * kCellPaddingY);
 }
 
+std::vector<double> FitRowHeights(const ReportGrid& grid) {
+  // One pass in storage order (column after column) instead of one strided pass per row.
+  const int rows = grid.GetRowCount();
+  std::vector<double> tallest(static_cast<size_t>(rows), -1.0);
+  for (int column = 1; column <= grid.GetColumnCount(); ++column) {
+    for (int row = 1; row <= rows; ++row) {
+      const ReportGrid::Cell* cell = grid.CellAt(column, row);
+      if (!cell->HasText()) continue;
+      if (const ReportGrid::Range* m = grid.MergeAnchoredAt(column, row); m && m->lastRow != m->firstRow)
+        continue;
+      double& t = tallest[static_cast<size_t>(row - 1)];
+      t = std::max(t, TextHeightUnits(CellFont(grid, cell), grid.TextOf(*cell)));
+    }
+  }
+  std::vector<double> heights(static_cast<size_t>(rows));
+  for (int row = 1; row <= rows; ++row) {
+    const double t = tallest[static_cast<size_t>(row - 1)];
+    heights[static_cast<size_t>(row - 1)] = t < 0 ? grid.RowHeight(row) : std::ceil(t + 2 * kCellPaddingY);
+  }
+  return heights;
+}
+
 PrintRange ComputePrintRange(const ReportGrid& grid) {
   PrintRange range;
   int lastColumn = 0, lastRow = 0;
-  for (int row = 1; row <= grid.GetRowCount(); ++row) {
-    if (grid.IsRowHidden(row)) continue;
-    for (int column = 1; column <= grid.GetColumnCount(); ++column) {
-      if (grid.IsColumnHidden(column)) continue;
+  for (int column = 1; column <= grid.GetColumnCount(); ++column) {
+    if (grid.IsColumnHidden(column)) continue;
+    for (int row = 1; row <= grid.GetRowCount(); ++row) {
       const ReportGrid::Cell* cell = grid.CellAt(column, row);
-      if (cell->text.isEmpty() && cell->borderStyle < 2) continue;
-      if (grid.IsCoveredByMerge(column, row)) continue;
+      if (!cell->HasText() && cell->borderStyle < 2) continue;
+      if (grid.IsRowHidden(row) || grid.IsCoveredByMerge(column, row)) continue;
       lastColumn = std::max(lastColumn, column);
       lastRow = std::max(lastRow, row);
     }
@@ -143,14 +192,14 @@ PrintRange ComputePrintRange(const ReportGrid& grid) {
   for (const ReportGrid::Range& m : grid.MergedRanges()) {
     if (grid.IsRowHidden(m.firstRow) || m.firstRow > lastRow) continue;
     const ReportGrid::Cell* cell = grid.CellAt(m.firstColumn, m.firstRow);
-    if (!cell || cell->text.isEmpty()) continue;
+    if (!cell || !cell->HasText()) continue;
     double left = 0;
     for (int c : range.columns) {
       if (c >= m.firstColumn) break;
       left += grid.GetColumnWidth(1, c, 0);
     }
     const double need =
-        left + TextSizeUnits(CellFont(grid, cell), DisplayText(cell->text)).width() + 2 * kCellPaddingX;
+        left + TextSizeUnits(CellFont(grid, cell), DisplayText(grid.TextOf(*cell))).width() + 2 * kCellPaddingX;
     range.overflowRight = std::max(range.overflowRight, std::ceil(need - total));
   }
   return range;

@@ -27,6 +27,8 @@ QFont CellFont(const ReportGrid& grid, const ReportGrid::Cell* cell);
 QString DisplayText(const QString& text);
 // Width of the widest line and height of all lines of a text, in units.
 QSizeF TextSizeUnits(const QFont& font, const QString& displayText);
+// Text sizes are remembered per font and text; this forgets them (for benchmarks of a cold start).
+void ForgetMeasuredTexts();
 // Height of all lines of a cell text (CR LF, CR or LF between lines), in units.
 double TextHeightUnits(const QFont& font, const QString& text);
 
@@ -36,6 +38,8 @@ double FitColumnWidth(const ReportGrid& grid, int column);
 // GetFitRowHeight: the tallest text of the row's cells (every line) plus padding; cells of merged
 // ranges that span one row count. A row without text keeps its height.
 double FitRowHeight(const ReportGrid& grid, int row);
+// FitRowHeight of every row (index row - 1), worked out in one pass over the grid.
+std::vector<double> FitRowHeights(const ReportGrid& grid);
 
 // The printed range: visible columns and rows from 1 to the last one holding a cell with text
 // or a border (a merged range counts by its top-left cell). Empty trailing columns and rows,

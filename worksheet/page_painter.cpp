@@ -98,9 +98,9 @@ void PagePainter::PaintBlock(QPainter& painter, const std::vector<int>& columns,
   };
 
   auto drawText = [&](const ReportGrid::Cell& cell, const QRectF& cellRect, bool mayOverflow) {
-    if (cell.text.isEmpty()) return;
+    if (!cell.HasText()) return;
     QFont font = CellFont(g, &cell);
-    const QString text = DisplayText(cell.text);
+    const QString text = DisplayText(g.TextOf(cell));
     QRectF textRect = cellRect.adjusted(kCellPaddingX, 0, -kCellPaddingX, 0);
     const QSizeF size = TextSizeUnits(font, text);
     const bool tooWide = size.width() > textRect.width() + 0.01;
@@ -137,7 +137,7 @@ void PagePainter::PaintBlock(QPainter& painter, const std::vector<int>& columns,
     for (size_t ci = 0; ci < columns.size(); ++ci) {
       const int column = columns[ci], row = rows[ri];
       const ReportGrid::Cell* cell = g.CellAt(column, row);
-      if (!cell || (cell->text.isEmpty() && cell->borderStyle < 2)) continue;
+      if (!cell || (!cell->HasText() && cell->borderStyle < 2)) continue;
       if (g.MergeAnchoredAt(column, row) || g.IsCoveredByMerge(column, row)) continue;
       const QRectF rect(xs[ci], ys[ri], xs[ci + 1] - xs[ci], ys[ri + 1] - ys[ri]);
       if (cell->borderStyle >= 2) addBorder(*cell, rect);

@@ -165,19 +165,25 @@ void ReportGrid::Resize(int columns, int rows) {
   columns = std::max(columns, 0);
   rows = std::max(rows, 0);
   if (columns == columns_ && rows == rows_) return;
-  if (columns != columns_) {
-    std::vector<Cell> cells(static_cast<size_t>(columns) * static_cast<size_t>(rows));
+  if (rows > rowCapacity_) {
+    const int capacity = rows + 8;  // room for a header row or two without moving everything
+    std::vector<Cell> cells(static_cast<size_t>(columns) * static_cast<size_t>(capacity));
     const int keepColumns = std::min(columns, columns_);
-    const int keepRows = std::min(rows, rows_);
-    for (int r = 0; r < keepRows; ++r) {
-      for (int c = 0; c < keepColumns; ++c) {
-        cells[static_cast<size_t>(r) * columns + c] =
-            std::move(cells_[static_cast<size_t>(r) * columns_ + c]);
-      }
+    for (int c = 0; c < keepColumns; ++c) {
+      std::copy_n(cells_.begin() + static_cast<ptrdiff_t>(c) * rowCapacity_, rows_,
+                  cells.begin() + static_cast<ptrdiff_t>(c) * capacity);
     }
     cells_ = std::move(cells);
+    rowCapacity_ = capacity;
   } else {
-    cells_.resize(static_cast<size_t>(columns) * static_cast<size_t>(rows));
+    if (rows < rows_) {  // cells given up are emptied, so that growing again finds them empty
+      for (int c = 0; c < std::min(columns, columns_); ++c) {
+        std::fill_n(cells_.begin() + static_cast<ptrdiff_t>(c) * rowCapacity_ + rows, rows_ - rows,
+                    Cell{});
+      }
+    }
+    // Columns lie one after another: adding or removing columns keeps the others in place.
+    cells_.resize(static_cast<size_t>(columns) * static_cast<size_t>(rowCapacity_));
   }
   columnWidths_.resize(static_cast<size_t>(columns), kDefaultColumnWidth);
   columnHidden_.resize(static_cast<size_t>(columns), 0);
@@ -200,11 +206,19 @@ void ReportGrid::SetRowCount(int count, int) { Resize(columns_, count); }
 
 void ReportGrid::InsertRows(int row, int count, int) {
   if (count <= 0 || row < 1 || row > rows_ + 1) return;
-  const auto at = cells_.begin() + static_cast<ptrdiff_t>(row - 1) * columns_;
-  cells_.insert(at, static_cast<size_t>(count) * static_cast<size_t>(columns_), Cell{});
+  const int oldRows = rows_;
+  Resize(columns_, rows_ + count);  // grows the capacity when needed; new cells are empty
+  for (int c = 1; c <= columns_; ++c) {
+    const auto first = cells_.begin() + static_cast<ptrdiff_t>(Index(c, row));
+    const auto last = cells_.begin() + static_cast<ptrdiff_t>(Index(c, 1)) + oldRows;
+    std::move_backward(first, last, last + count);
+    std::fill_n(first, count, Cell{});
+  }
+  // Resize appended the new rows' height and visibility at the end: they belong at `row`.
+  rowHidden_.resize(static_cast<size_t>(oldRows));
+  rowHeights_.resize(static_cast<size_t>(oldRows));
   rowHeights_.insert(rowHeights_.begin() + (row - 1), static_cast<size_t>(count), kDefaultRowHeight);
   rowHidden_.insert(rowHidden_.begin() + (row - 1), static_cast<size_t>(count), 0);
-  rows_ += count;
   for (Range& m : merged_) {
     if (m.firstRow >= row) {
       m.firstRow += count;
@@ -217,17 +231,22 @@ void ReportGrid::InsertRows(int row, int count, int) {
 
 ReportGrid::Cell* ReportGrid::MutableCell(int column, int row) {
   if (!InGrid(column, row)) return nullptr;
-  return &cells_[static_cast<size_t>(row - 1) * columns_ + (column - 1)];
+  return &cells_[Index(column, row)];
 }
 
 const ReportGrid::Cell* ReportGrid::CellAt(int column, int row) const {
   if (!InGrid(column, row)) return nullptr;
-  return &cells_[static_cast<size_t>(row - 1) * columns_ + (column - 1)];
+  return &cells_[Index(column, row)];
 }
 
 QString ReportGrid::CellText(int column, int row) const {
   const Cell* cell = CellAt(column, row);
-  return cell ? cell->text : QString();
+  return cell ? TextOf(*cell) : QString();
+}
+
+const QString& ReportGrid::TextOf(const Cell& cell) const {
+  static const QString kEmpty;
+  return cell.text == 0 ? kEmpty : texts_[cell.text - 1];
 }
 
 void ReportGrid::SetCellAlignment(int column, int row, int, int code) {
@@ -243,7 +262,17 @@ void ReportGrid::SetCellFontSize(int column, int row, int, double size) {
   if (Cell* cell = MutableCell(column, row)) cell->fontSize = size > 0 ? static_cast<float>(size) : 0.0f;
 }
 void ReportGrid::SetCellText(int column, int row, int, const QString& text) {
-  if (Cell* cell = MutableCell(column, row)) cell->text = text;
+  Cell* cell = MutableCell(column, row);
+  if (!cell) return;
+  if (text.isEmpty()) {
+    if (cell->text != 0) texts_[cell->text - 1].clear();
+    cell->text = 0;
+  } else if (cell->text != 0) {
+    texts_[cell->text - 1] = text;
+  } else {
+    texts_.push_back(text);
+    cell->text = static_cast<std::uint32_t>(texts_.size());
+  }
 }
 
 void ReportGrid::SetRowHeight(int, double height, int row, int) {
@@ -309,9 +338,9 @@ void ReportGrid::DrawCellBorders(int firstColumn, int firstRow, int lastColumn, 
   const int c0 = std::max(firstColumn, 1), c1 = std::min(lastColumn, columns_);
   const int r0 = std::max(firstRow, 1), r1 = std::min(lastRow, rows_);
   const auto style = static_cast<std::uint8_t>(lineStyle >= 2 && lineStyle <= 3 ? lineStyle : 0);
-  for (int r = r0; r <= r1; ++r) {
-    for (int c = c0; c <= c1; ++c) {
-      Cell& cell = cells_[static_cast<size_t>(r - 1) * columns_ + (c - 1)];
+  for (int c = c0; c <= c1; ++c) {
+    for (int r = r0; r <= r1; ++r) {
+      Cell& cell = cells_[Index(c, r)];
       cell.borderStyle = style;
       cell.borderColour = colour;
     }

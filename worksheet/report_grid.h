@@ -39,14 +39,16 @@ class ReportGrid {
   static constexpr double kDefaultColumnWidth = 64.0;
   static constexpr double kDefaultRowHeight = 22.0;
 
+  // 16 bytes: a grid of 10,000 questions has 400,000 cells, most of them empty.
   struct Cell {
-    QString text;
-    float fontSize = 0.0f;  // points; 0 means the grid's default font size
+    std::uint32_t text = 0;  // the cell's text in the grid's text store (TextOf); 0: no text
+    float fontSize = 0.0f;   // points; 0 means the grid's default font size
     std::uint8_t fontStyle = 0;
     std::uint8_t alignment = 0;
     std::uint8_t attribute = 0;
     std::uint8_t borderStyle = 0;  // 0 or 1: none; 2 thin; 3 thick
     std::int32_t borderColour = -1;
+    bool HasText() const { return text != 0; }
   };
   struct Range {
     int firstColumn = 0, firstRow = 0, lastColumn = 0, lastRow = 0;
@@ -104,6 +106,7 @@ class ReportGrid {
   // --- reading the model ---
   const Cell* CellAt(int column, int row) const;  // nullptr outside the grid
   QString CellText(int column, int row) const;
+  const QString& TextOf(const Cell& cell) const;
   double RowHeight(int row) const;
   bool IsColumnHidden(int column) const;
   bool IsRowHidden(int row) const;
@@ -131,11 +134,19 @@ class ReportGrid {
     return column >= 1 && column <= columns_ && row >= 1 && row <= rows_;
   }
   Cell* MutableCell(int column, int row);
+  size_t Index(int column, int row) const {
+    return static_cast<size_t>(column - 1) * static_cast<size_t>(rowCapacity_) +
+           static_cast<size_t>(row - 1);
+  }
   void Resize(int columns, int rows);
 
   int columns_ = 0;
   int rows_ = 0;
-  std::vector<Cell> cells_;  // row-major: (row - 1) * columns_ + (column - 1)
+  // Column after column, each column `rowCapacity_` cells long (rows_ of them in use), so that
+  // adding columns or inserting a few rows moves no more than it must.
+  std::vector<Cell> cells_;
+  int rowCapacity_ = 0;
+  std::vector<QString> texts_;  // cell texts; Cell::text is an index + 1
   std::vector<double> columnWidths_;
   std::vector<double> rowHeights_;
   std::vector<char> columnHidden_;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "grid_geometry.h"
+
 #include <algorithm>
 
 namespace sumwick {
@@ -251,9 +253,11 @@ void SetColumnFontStyle(ReportGrid& grid, int column, int sheet, int style) {
 
 void FitRowHeights(ReportGrid& grid, double extra, const QString& excluded) {
   const std::vector<int> skip = ReadNumberList(excluded);
+  // GetFitRowHeight of every row, worked out in one pass (grid_geometry.h).
+  const std::vector<double> fitted = sumwick::FitRowHeights(static_cast<const ReportGrid&>(grid));
   for (int row = 1; row <= grid.GetRowCount(0); ++row) {
     if (std::find(skip.begin(), skip.end(), row) != skip.end()) continue;
-    grid.SetRowHeight(1, grid.GetFitRowHeight(row) + extra, row, 0);
+    grid.SetRowHeight(1, fitted[static_cast<size_t>(row - 1)] + extra, row, 0);
   }
 }
 

@@ -34,6 +34,37 @@ TEST(ReportGrid, CountsInsertAndMerge) {
   EXPECT_EQ(grid.GetColumnWidth(1, 80, 0), ReportGrid::kDefaultColumnWidth);
 }
 
+TEST(ReportGrid, InsertingManyRowsAndShrinkingKeepCellsInPlace) {
+  ReportGrid grid = A4Grid();
+  grid.SetColumnCount(3);
+  grid.SetRowCount(2);
+  for (int c = 1; c <= 3; ++c)
+    for (int r = 1; r <= 2; ++r) {
+      grid.SetCellText(c, r, 0, QStringLiteral("%1,%2").arg(c).arg(r));
+      grid.SetCellAlignment(c, r, 0, c + r);
+    }
+  grid.SetRowHeight(1, 30, 2, 0);
+  grid.InsertRows(2, 20, 0);  // more than the spare room: the store grows
+  EXPECT_EQ(grid.GetRowCount(), 22);
+  for (int c = 1; c <= 3; ++c) {
+    EXPECT_EQ(grid.CellText(c, 1), QStringLiteral("%1,1").arg(c));
+    EXPECT_EQ(grid.CellText(c, 22), QStringLiteral("%1,2").arg(c));
+    EXPECT_EQ(grid.CellAt(c, 22)->alignment, c + 2);
+    for (int r = 2; r <= 21; ++r) ASSERT_FALSE(grid.CellAt(c, r)->HasText());
+  }
+  EXPECT_EQ(grid.RowHeight(22), 30);
+  EXPECT_EQ(grid.RowHeight(2), ReportGrid::kDefaultRowHeight);
+  grid.SetRowCount(1);
+  grid.SetRowCount(5);
+  EXPECT_EQ(grid.CellText(2, 1), "2,1");
+  for (int r = 2; r <= 5; ++r) EXPECT_EQ(grid.CellText(2, r), "");
+  grid.SetCellText(2, 1, 0, "");
+  EXPECT_FALSE(grid.CellAt(2, 1)->HasText());
+  grid.SetCellText(2, 1, 0, "again");
+  EXPECT_EQ(grid.CellText(2, 1), "again");
+  EXPECT_EQ(sizeof(ReportGrid::Cell), 16u);
+}
+
 TEST(ReportGrid, OutsideTheGridNothingHappensAndReadsGiveZero) {
   ReportGrid grid = A4Grid();
   grid.SetColumnCount(2);

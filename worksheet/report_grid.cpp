@@ -11,6 +11,8 @@
 #include <cups/cups.h>
 #include <dlfcn.h>
 
+#include "cups_paper.h"
+
 #include <type_traits>
 #else
 #include <QPrinterInfo>
@@ -115,16 +117,22 @@ QString ConfiguredDestination() {
   return QString();
 }
 
-// The default printer's default medium: one or two small local IPP requests (a few hundred
-// microseconds each), instead of Qt's print support listing every printer with all its
-// attributes.
+// The default printer's default medium. Usually one small IPP request over the scheduler's local
+// socket (a few hundred microseconds, no library to load); libcups, opened at run time, serves
+// the set-ups that the socket does not (a remote server).
 QSizeF QueryDefaultPaper() {
-  CupsApi cups;
-  if (!cups.Load()) return A4PaperSizeUnits();  // no CUPS client: no printers
   const QString configured = ConfiguredDestination();
-  const auto [name, media] = cups.NameAndMedia(configured);
+  if (const QString socket = cups::LocalSchedulerSocket(); !socket.isEmpty()) {
+    if (const std::optional<cups::MediaReply> reply =
+            cups::AskScheduler(socket, cups::DefaultMediaRequest(configured))) {
+      return cups::PwgMediaSizeUnits(reply->mediaDefault).value_or(A4PaperSizeUnits());
+    }
+  }
+  CupsApi api;
+  if (!api.Load()) return A4PaperSizeUnits();  // no CUPS client: no printers
+  const auto [name, media] = api.NameAndMedia(configured);
   if (name.isEmpty() && configured.isEmpty()) return A4PaperSizeUnits();  // no default printer
-  if (const pwg_media_t* pwg = media.isEmpty() ? nullptr : cups.mediaForPwg(media.toUtf8().constData());
+  if (const pwg_media_t* pwg = media.isEmpty() ? nullptr : api.mediaForPwg(media.toUtf8().constData());
       pwg && pwg->width > 0 && pwg->length > 0) {
     // hundredths of a millimetre
     const double w = pwg->width / 2540.0 * kUnitsPerInch;

@@ -89,11 +89,8 @@ int Generate(const SheetOptions& o, std::uint64_t seed, ProgramState& state) {
 // The worksheet's time: now, or SOURCE_DATE_EPOCH (seconds) for reproducible files.
 QDateTime WorksheetTime() {
   bool ok = false;
-  const qint64 epoch = qEnvironmentVariableIntValue("SOURCE_DATE_EPOCH", &ok);
-  if (ok && qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH"))
-    return QDateTime::fromSecsSinceEpoch(qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong());
-  (void)epoch;
-  return QDateTime::currentDateTime();
+  const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+  return ok ? QDateTime::fromSecsSinceEpoch(seconds) : QDateTime::currentDateTime();
 }
 
 }  // namespace

@@ -141,6 +141,7 @@ TEST(SheetPdf, ScaleTurnsTheFitSearchOff) {
 struct BadCase {
   const char* name;
   QStringList arguments;
+  friend void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SheetPdfBadValues : public ::testing::TestWithParam<BadCase> {};

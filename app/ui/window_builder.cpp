@@ -1,0 +1,302 @@
+#include "window_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QWindow>
+
+#include "settings/settings_store.h"
+
+namespace sumwick::ui {
+namespace {
+
+ControlSpec Row(ControlKind kind, const QString& name, ParentRef parent, QRect geometry,
+                const QString& caption) {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.name = name;
+  spec.parent = std::move(parent);
+  spec.geometry = geometry;
+  spec.caption = caption;
+  return spec;
+}
+
+QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case ControlKind::GroupBox:
+      return new GroupBoxFrame(spec.caption, parent);
+    case ControlKind::Label: {
+      QLabel* label = spec.wrap ? new WrappedLabel(parent) : new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setText(spec.caption);
+      if (spec.wrap) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      } else {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      }
+      return label;
+    }
+    case ControlKind::EditBox: {
+      auto* edit = new EditBox(spec.input, parent);
+      edit->setText(spec.caption);
+      return edit;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(spec.caption, parent);
+      box->setChecked(spec.checked);
+      return box;
+    }
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(spec.caption, parent);
+      radio->setChecked(spec.checked);
+      return radio;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(false);
+      for (const QString& item : spec.items) combo->addItem(item, 0);
+      combo->setCurrentIndex(spec.selected);
+      combo->setMaxVisibleItems(20);
+      return combo;
+    }
+    case ControlKind::Button:
+      return new QPushButton(spec.caption, parent);
+    case ControlKind::TabControl: {
+      auto* tabs = new TabControl(parent);
+      tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+      for (const QString& caption : spec.items) tabs->addTab(new QWidget, caption);
+      tabs->setCurrentIndex(0);
+      return tabs;
+    }
+    case ControlKind::ListView: {
+      auto* list = new ListView(parent);
+      list->setColumnCount(static_cast<int>(spec.columns.size()));
+      QStringList captions;
+      for (const ListColumn& column : spec.columns) captions << column.caption;
+      list->setHeaderLabels(captions);
+      for (int i = 0; i < spec.columns.size(); ++i) list->setColumnWidth(i, spec.columns[i].width);
+      list->SetPictureSet(spec.pictures);
+      return list;
+    }
+    case ControlKind::HyperlinkLabel:
+      return new HyperlinkLabel(spec.caption, QUrl(spec.url), parent);
+    case ControlKind::PictureBox: {
+      auto* picture = new QLabel(parent);
+      picture->setScaledContents(true);
+      if (!spec.pictures.isEmpty()) picture->setPixmap(QPixmap(spec.pictures.front()));
+      if (spec.border) {
+        picture->setFrameShape(QFrame::Box);
+        picture->setLineWidth(1);
+      }
+      return picture;
+    }
+    case ControlKind::ShapeBox: {
+      auto* shape = new QFrame(parent);
+      shape->setFrameShape(QFrame::Box);
+      shape->setLineWidth(1);
+      return shape;
+    }
+  }
+  return nullptr;
+}
+
+// Fixed outer size, centred opening, Esc closes.
+class FixedFrame : public QObject {
+ public:
+  FixedFrame(QWidget* window, QSize outerSize) : QObject(window), window_(window), outer_(outerSize) {
+    window->setFixedSize(outerSize);
+    window->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != window_) return false;
+    switch (event->type()) {
+      case QEvent::Show:
+        Fit(/*centre=*/true);
+        break;
+      case QEvent::Move:
+      case QEvent::Resize:
+        Fit(/*centre=*/false);
+        break;
+      case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+          window_->close();
+          return true;
+        }
+        break;
+      }
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  // The client size is the outer size less the frame that the window system reports (nothing
+  // before the window is mapped, or without a window manager).
+  void Fit(bool centre) {
+    if (fitting_) return;
+    fitting_ = true;
+    const QWindow* handle = window_->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    const QSize client(outer_.width() - frame.left() - frame.right(),
+                       outer_.height() - frame.top() - frame.bottom());
+    if (client != window_->size()) {
+      window_->setFixedSize(client);
+      centre = centre || !shown_;
+    }
+    if (centre) {
+      const QScreen* screen = window_->screen();
+      if (screen) {
+        const QRect area = screen->availableGeometry();
+        window_->move(area.center() - QPoint(outer_.width() / 2, outer_.height() / 2) +
+                      QPoint(1, 1));
+      }
+    }
+    if (centre) shown_ = true;
+    fitting_ = false;
+  }
+
+  QWidget* window_;
+  QSize outer_;
+  bool shown_ = false;
+  bool fitting_ = false;
+};
+
+}  // namespace
+
+ControlSpec GroupBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+  return Row(ControlKind::GroupBox, name, std::move(parent), geometry, caption);
+}
+
+ControlSpec Label(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+  return Row(ControlKind::Label, name, std::move(parent), geometry, caption);
+}
+
+ControlSpec Edit(const QString& name, ParentRef parent, QRect geometry, InputRule input,
+                 const QString& text) {
+  ControlSpec spec = Row(ControlKind::EditBox, name, std::move(parent), geometry, text);
+  spec.input = input;
+  return spec;
+}
+
+ControlSpec CheckBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+                     bool checked) {
+  ControlSpec spec = Row(ControlKind::CheckBox, name, std::move(parent), geometry, caption);
+  spec.checked = checked;
+  return spec;
+}
+
+ControlSpec Radio(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+                  bool selected) {
+  ControlSpec spec = Row(ControlKind::RadioButton, name, std::move(parent), geometry, caption);
+  spec.checked = selected;
+  return spec;
+}
+
+ControlSpec Combo(const QString& name, ParentRef parent, QRect geometry, const QStringList& items,
+                  int selected) {
+  ControlSpec spec = Row(ControlKind::ComboBox, name, std::move(parent), geometry, {});
+  spec.items = items;
+  spec.selected = selected;
+  return spec;
+}
+
+ControlSpec Button(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+  return Row(ControlKind::Button, name, std::move(parent), geometry, caption);
+}
+
+ControlSpec Tabs(const QString& name, ParentRef parent, QRect geometry, const QStringList& pages) {
+  ControlSpec spec = Row(ControlKind::TabControl, name, std::move(parent), geometry, {});
+  spec.items = pages;
+  return spec;
+}
+
+ControlSpec List(const QString& name, ParentRef parent, QRect geometry,
+                 const QList<ListColumn>& columns) {
+  ControlSpec spec = Row(ControlKind::ListView, name, std::move(parent), geometry, {});
+  spec.columns = columns;
+  return spec;
+}
+
+ControlSpec Hyperlink(const QString& name, ParentRef parent, QRect geometry,
+                      const QString& caption, const QString& url) {
+  ControlSpec spec = Row(ControlKind::HyperlinkLabel, name, std::move(parent), geometry, caption);
+  spec.url = url;
+  return spec;
+}
+
+ControlSpec PictureBox(const QString& name, ParentRef parent, QRect geometry,
+                       const QString& resourcePath) {
+  ControlSpec spec = Row(ControlKind::PictureBox, name, std::move(parent), geometry, {});
+  spec.pictures = QStringList{resourcePath};
+  return spec;
+}
+
+ControlSpec ShapeBox(const QString& name, ParentRef parent, QRect geometry) {
+  return Row(ControlKind::ShapeBox, name, std::move(parent), geometry, {});
+}
+
+QStringList NumberItems(int first, int last, int step) {
+  QStringList items;
+  for (int n = first; n <= last; n += step) items << QString::number(n);
+  return items;
+}
+
+Controls BuildWindow(QWidget* window, const WindowSpec& spec) {
+  window->setWindowTitle(spec.title);
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint);
+  if (!spec.iconFiles.isEmpty()) {
+    QIcon icon;
+    for (const QString& file : spec.iconFiles) icon.addFile(file);
+    window->setWindowIcon(icon);
+  }
+  window->setFont(DefaultGuiFont());
+  ApplyFixedFrame(window, spec.outerSize);
+  SetControlOrder(window, spec.controlOrder);
+
+  Controls controls;
+  for (const ControlSpec& row : spec.controls) {
+    QWidget* parent = window;
+    QPoint offset;
+    if (!row.parent.name.isEmpty()) {
+      parent = controls.Find(row.parent.name);
+      Q_ASSERT_X(parent, "BuildWindow", "a parent's row must come before its children's rows");
+      if (!parent) continue;
+      if (row.parent.page >= 0) {
+        auto* tabs = qobject_cast<TabControl*>(parent);
+        Q_ASSERT(tabs);
+        if (!tabs) continue;
+        offset = tabs->PageOffset();
+        parent = tabs->widget(row.parent.page);
+      }
+    }
+    QWidget* widget = MakeWidget(row, parent);
+    widget->setObjectName(row.name);
+    if (row.pointSize > 0 || row.bold) {
+      widget->setFont(GuiFont(row.pointSize > 0 ? row.pointSize : 9, row.bold));
+    }
+    widget->setGeometry(row.geometry.translated(-offset));
+    if (auto* edit = qobject_cast<EditBox*>(widget); edit && row.hasSpinner) {
+      edit->AttachSpinner(row.spinMin, row.spinMax);
+    }
+    controls.Add(row.name, widget);
+  }
+  return controls;
+}
+
+void ApplyFixedFrame(QWidget* window, QSize outerSize) { new FixedFrame(window, outerSize); }
+
+}  // namespace sumwick::ui

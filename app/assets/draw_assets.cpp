@@ -82,6 +82,7 @@ QString SvgPathData(const QPainterPath& path) {
     const QPainterPath::Element e = path.elementAt(i);
     switch (e.type) {
       case QPainterPath::MoveToElement:
+        if (i > 0) s << "Z ";
         s << "M" << e.x << " " << e.y << " ";
         break;
       case QPainterPath::LineToElement:
@@ -112,7 +113,7 @@ void WriteSvg(const QString& file) {
        "64\">\n"
     << "  <rect x=\"2\" y=\"2\" width=\"60\" height=\"60\" rx=\"12.8\" ry=\"12.8\" fill=\""
     << kIconBlue.name() << "\" stroke=\"" << kIconEdge.name() << "\" stroke-width=\"2\"/>\n"
-    << "  <path fill=\"#ffffff\" fill-rule=\"nonzero\" d=\"" << SvgPathData(t.map(OmegaPath()))
+    << "  <path fill=\"#ffffff\" stroke=\"none\" fill-rule=\"nonzero\" d=\"" << SvgPathData(t.map(OmegaPath()))
     << "\"/>\n"
     << "</svg>\n";
 }

@@ -1,4 +1,4 @@
-// Start-up and shutdown of Sumwick (Part 1.1).
+// Start-up and shutdown of Sumwick.
 
 #include <QApplication>
 
@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
   // 1. The GUI system.
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("sumwick"));
-  QApplication::setApplicationDisplayName(QString());
+  QApplication::setApplicationDisplayName(QString());  // window titles exactly as set
+  QGuiApplication::setDesktopFileName(QStringLiteral("sumwick"));  // ties windows to the menu entry
   QApplication::setFont(sumwick::ui::DefaultGuiFont());
 
   // 2. The program state, one object handed to the window. 3. Its release is the shutdown routine:

@@ -11,8 +11,8 @@ namespace sumwick {
 
 MainWindow::MainWindow(ProgramState& state, const SettingsLocation& settings, QWidget* parent)
     : QWidget(parent), state_(state), settings_(settings) {
-  controls_ = ui::BuildWindow(this, MainWindowSpec());
-  // Opening steps (Part 1.1).
+  controls_ = ui::BuildWindow(this, MainWindowLayout());
+  // Opening steps: the data folder, the saved states, the grade-one rows.
   EnsureDataFolder(settings_);
   RestoreWindowStates(this, settings_.configFile);
   FillGradeOneList();
@@ -41,7 +41,7 @@ void MainWindow::FillGradeOneList() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing steps (Part 1.1): save every check box, edit box and combo box; nothing excluded.
+  // Closing steps: save every check box, edit box and combo box; nothing excluded.
   if (closingStepsRun_ == 0) {
     SaveWindowStates(this, settings_.configFile);
     ++closingStepsRun_;

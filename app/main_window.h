@@ -15,7 +15,7 @@ class ListView;
 class TabControl;
 }  // namespace ui
 
-// The main window "SumwickV1.5" (Parts 1.1 and 1.3). Creating it runs the opening steps: the data
+// The main window "SumwickV1.5". Creating it runs the opening steps: the data
 // folder, the restore of the saved control states, the three rows of the grade-one list. Closing it
 // (close button, system menu, Alt+F4 or Esc) runs the closing steps once: the save of the control
 // states. The program state is handed in by start-up and outlives the window.
@@ -34,7 +34,8 @@ class MainWindow : public QWidget {
 
   ui::TabControl* tabs() const;
   ui::ListView* gradeOneList() const;
-  // The button "出题"; its clicked event is handled by Part 2.2 (connected in a later issue).
+  // The button "出题"; its clicked event (generating a worksheet) is connected by the
+  // print setup window's code.
   QPushButton* generateButton() const;
 
   // The third opening step: three rows into 超级列表框_一年级.

@@ -18,15 +18,15 @@ QStringList GradeTwoPictures() {
   return files;
 }
 
-WindowSpec MakeMainWindowSpec() {
+WindowLayout MakeMainWindowLayout() {
   const QString tabs = QStringLiteral("高级选择夹");
   const ParentRef page0 = Page(tabs, 0);
-  WindowSpec spec;
-  spec.title = QStringLiteral("SumwickV1.5");
-  spec.outerSize = QSize(800, 600);
-  spec.iconFiles = {QStringLiteral(":/icons/sumwick-16.png"), QStringLiteral(":/icons/sumwick-32.png"),
+  WindowLayout layout;
+  layout.title = QStringLiteral("SumwickV1.5");
+  layout.outerSize = QSize(800, 600);
+  layout.iconFiles = {QStringLiteral(":/icons/sumwick-16.png"), QStringLiteral(":/icons/sumwick-32.png"),
                     QStringLiteral(":/icons/sumwick-48.png"), QStringLiteral(":/icons/sumwick-64.png")};
-  spec.controls = {
+  layout.controls = {
       Tabs(tabs, Window(), {8, 8, 776, 560},
            {"四则运算", "学龄前", "一年级", "二年级", "三年级", "四年级", "五年级", "六年级", "题库",
             "关于"}),
@@ -89,20 +89,21 @@ WindowSpec MakeMainWindowSpec() {
       Hyperlink("超级链接框1", Page(tabs, 9), {24, 128, 336, 24},
                 QStringLiteral("论坛地址：") + QLatin1String(kHomePage), QLatin1String(kHomePage)),
   };
-  // The window's control order, as the settings store visits each kind (Part 1.2).
-  spec.controlOrder = {
+  // The window's control order: the order in which the settings store visits each kind, which
+  // fixes the order of the entries in the configuration file.
+  layout.controlOrder = {
       "选择框_排除小数减大数", "选择框_除", "选择框_乘", "选择框_减", "选择框_加",
       "编辑框_最小值", "编辑框_最大值", "编辑框_答案范围", "编辑框_n元运算",
       "组合框_每列显示题目数量", "组合框_出题数量",
   };
-  return spec;
+  return layout;
 }
 
 }  // namespace
 
-const WindowSpec& MainWindowSpec() {
-  static const WindowSpec spec = MakeMainWindowSpec();
-  return spec;
+const WindowLayout& MainWindowLayout() {
+  static const WindowLayout layout = MakeMainWindowLayout();
+  return layout;
 }
 
 }  // namespace sumwick

@@ -4,8 +4,8 @@
 
 namespace sumwick {
 
-// The main window's layout table (Part 1.3).
-const ui::WindowSpec& MainWindowSpec();
+// The main window's layout table: every control with its place, caption and initial value.
+const ui::WindowLayout& MainWindowLayout();
 
 // The address behind the hyperlink label of the page "关于": this program's own home page.
 inline constexpr char kHomePage[] = "https://sumwick.example.org/";

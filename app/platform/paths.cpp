@@ -21,9 +21,9 @@ SettingsLocation ResolveSettingsLocation(const QString& programFolder,
   const QString dataFolder = QDir(programFolder).filePath(QStringLiteral("data"));
   // An existing data folder decides by itself; otherwise (missing, or a file of that name) the
   // program's folder does.
-  const bool specifiedPlace =
+  const bool besideProgram =
       IsExistingFolder(dataFolder) ? writable(dataFolder) : writable(programFolder);
-  if (specifiedPlace) {
+  if (besideProgram) {
     return {dataFolder, QDir(dataFolder).filePath(QStringLiteral("config.abc")), false};
   }
   return {userConfigFolder, QDir(userConfigFolder).filePath(QStringLiteral("config.abc")), true};

@@ -17,10 +17,10 @@ struct SettingsLocation {
   bool perUser = false;  // true when the program's folder cannot be written
 };
 
-// The specified place is "data/config.abc" in the program's folder. Where that folder cannot be
-// written (an installed program) and holds no writable "data" folder, the settings go to the
-// per-user configuration folder instead (mend 2 of issue 4). A file named "data" in a writable
-// program folder keeps the specified place: nothing is read or saved then.
+// The settings live in "data/config.abc" in the program's folder. Where that folder cannot be
+// written (an installed program) and holds no writable "data" folder, they go to the per-user
+// configuration folder instead, so an installed program keeps its settings too. A file named "data"
+// in a writable program folder keeps the place beside the program: nothing is read or saved then.
 // isWritable tells whether a folder can be written; by default QFileInfo::isWritable.
 SettingsLocation ResolveSettingsLocation(
     const QString& programFolder, const QString& userConfigFolder,

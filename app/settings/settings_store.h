@@ -6,7 +6,7 @@ class QWidget;
 
 namespace sumwick {
 
-// The settings store of Part 1.2: the states of a window's check boxes (QCheckBox), edit boxes
+// The settings store: the states of a window's check boxes (QCheckBox), edit boxes
 // (QLineEdit) and combo boxes (QComboBox), kept in one INI file in GBK, keyed by the controls'
 // objectName in the sections "选择框", "编辑框" and "组合框".
 //

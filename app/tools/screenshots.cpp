@@ -1,7 +1,7 @@
 // Screenshots of the main window, one per page, for looking at the layout:
 //   sumwick_screenshots <output folder>
 // Runs under any Qt platform (Xvfb or offscreen); settings go to a temporary folder, so the shots
-// show the initial values of Part 1.3.
+// show the initial values.
 
 #include <QApplication>
 #include <QDir>

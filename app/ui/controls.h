@@ -1,7 +1,7 @@
 #pragma once
 
-// The kinds of control that the layout Parts name, as Qt widgets. Each is a thin Qt widget with the
-// look and behaviour of the conventions of Part 1.3; the settings store finds check boxes
+// The kinds of control that Sumwick's windows are made of, as Qt widgets. Each is a thin Qt widget
+// with the look and behaviour that the windows' layouts assume; the settings store finds check boxes
 // (QCheckBox), edit boxes (QLineEdit) and combo boxes (QComboBox) by kind and objectName.
 
 #include <QColor>
@@ -23,7 +23,7 @@ enum class InputRule {
   ReadOnly,  // the user cannot type at all
 };
 
-// The system's default GUI font of the layout Parts: 9-point 宋体, or, where 宋体 is missing, a CJK
+// The default GUI font of the windows: 9-point 宋体, or, where 宋体 is missing, a CJK
 // face with the same metrics (full-width ideographs, half-width Latin letters, digits and spaces),
 // so the runs of spaces in label captions leave the gaps over which edit and combo boxes sit.
 QFont DefaultGuiFont();
@@ -32,7 +32,7 @@ QFont GuiFont(int pointSize, bool bold = false);
 
 class SpinnerArrows;
 
-// A group box drawn as the layout Parts assume: an etched frame whose top line runs through the
+// A group box drawn as the layouts assume: an etched frame whose top line runs through the
 // middle of the caption, so children placed 16 or 24 pixels below the box's top sit inside it.
 class GroupBoxFrame : public QGroupBox {
   Q_OBJECT

@@ -18,26 +18,26 @@
 namespace sumwick::ui {
 namespace {
 
-ControlSpec Row(ControlKind kind, const QString& name, ParentRef parent, QRect geometry,
+ControlRow Row(ControlKind kind, const QString& name, ParentRef parent, QRect geometry,
                 const QString& caption) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.name = name;
-  spec.parent = std::move(parent);
-  spec.geometry = geometry;
-  spec.caption = caption;
-  return spec;
+  ControlRow row;
+  row.kind = kind;
+  row.name = name;
+  row.parent = std::move(parent);
+  row.geometry = geometry;
+  row.caption = caption;
+  return row;
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
+  switch (row.kind) {
     case ControlKind::GroupBox:
-      return new GroupBoxFrame(spec.caption, parent);
+      return new GroupBoxFrame(row.caption, parent);
     case ControlKind::Label: {
-      QLabel* label = spec.wrap ? new WrappedLabel(parent) : new QLabel(parent);
+      QLabel* label = row.wrap ? new WrappedLabel(parent) : new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
-      label->setText(spec.caption);
-      if (spec.wrap) {
+      label->setText(row.caption);
+      if (row.wrap) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       } else {
@@ -46,54 +46,54 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
       return label;
     }
     case ControlKind::EditBox: {
-      auto* edit = new EditBox(spec.input, parent);
-      edit->setText(spec.caption);
+      auto* edit = new EditBox(row.input, parent);
+      edit->setText(row.caption);
       return edit;
     }
     case ControlKind::CheckBox: {
-      auto* box = new QCheckBox(spec.caption, parent);
-      box->setChecked(spec.checked);
+      auto* box = new QCheckBox(row.caption, parent);
+      box->setChecked(row.checked);
       return box;
     }
     case ControlKind::RadioButton: {
-      auto* radio = new QRadioButton(spec.caption, parent);
-      radio->setChecked(spec.checked);
+      auto* radio = new QRadioButton(row.caption, parent);
+      radio->setChecked(row.checked);
       return radio;
     }
     case ControlKind::ComboBox: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(false);
-      for (const QString& item : spec.items) combo->addItem(item, 0);
-      combo->setCurrentIndex(spec.selected);
+      for (const QString& item : row.items) combo->addItem(item, 0);
+      combo->setCurrentIndex(row.selected);
       combo->setMaxVisibleItems(20);
       return combo;
     }
     case ControlKind::Button:
-      return new QPushButton(spec.caption, parent);
+      return new QPushButton(row.caption, parent);
     case ControlKind::TabControl: {
       auto* tabs = new TabControl(parent);
       tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
-      for (const QString& caption : spec.items) tabs->addTab(new QWidget, caption);
+      for (const QString& caption : row.items) tabs->addTab(new QWidget, caption);
       tabs->setCurrentIndex(0);
       return tabs;
     }
     case ControlKind::ListView: {
       auto* list = new ListView(parent);
-      list->setColumnCount(static_cast<int>(spec.columns.size()));
+      list->setColumnCount(static_cast<int>(row.columns.size()));
       QStringList captions;
-      for (const ListColumn& column : spec.columns) captions << column.caption;
+      for (const ListColumn& column : row.columns) captions << column.caption;
       list->setHeaderLabels(captions);
-      for (int i = 0; i < spec.columns.size(); ++i) list->setColumnWidth(i, spec.columns[i].width);
-      list->SetPictureSet(spec.pictures);
+      for (int i = 0; i < row.columns.size(); ++i) list->setColumnWidth(i, row.columns[i].width);
+      list->SetPictureSet(row.pictures);
       return list;
     }
     case ControlKind::HyperlinkLabel:
-      return new HyperlinkLabel(spec.caption, QUrl(spec.url), parent);
+      return new HyperlinkLabel(row.caption, QUrl(row.url), parent);
     case ControlKind::PictureBox: {
       auto* picture = new QLabel(parent);
       picture->setScaledContents(true);
-      if (!spec.pictures.isEmpty()) picture->setPixmap(QPixmap(spec.pictures.front()));
-      if (spec.border) {
+      if (!row.pictures.isEmpty()) picture->setPixmap(QPixmap(row.pictures.front()));
+      if (row.border) {
         picture->setFrameShape(QFrame::Box);
         picture->setLineWidth(1);
       }
@@ -175,75 +175,75 @@ class FixedFrame : public QObject {
 
 }  // namespace
 
-ControlSpec GroupBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+ControlRow GroupBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
   return Row(ControlKind::GroupBox, name, std::move(parent), geometry, caption);
 }
 
-ControlSpec Label(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+ControlRow Label(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
   return Row(ControlKind::Label, name, std::move(parent), geometry, caption);
 }
 
-ControlSpec Edit(const QString& name, ParentRef parent, QRect geometry, InputRule input,
+ControlRow Edit(const QString& name, ParentRef parent, QRect geometry, InputRule input,
                  const QString& text) {
-  ControlSpec spec = Row(ControlKind::EditBox, name, std::move(parent), geometry, text);
-  spec.input = input;
-  return spec;
+  ControlRow row = Row(ControlKind::EditBox, name, std::move(parent), geometry, text);
+  row.input = input;
+  return row;
 }
 
-ControlSpec CheckBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+ControlRow CheckBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
                      bool checked) {
-  ControlSpec spec = Row(ControlKind::CheckBox, name, std::move(parent), geometry, caption);
-  spec.checked = checked;
-  return spec;
+  ControlRow row = Row(ControlKind::CheckBox, name, std::move(parent), geometry, caption);
+  row.checked = checked;
+  return row;
 }
 
-ControlSpec Radio(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+ControlRow Radio(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
                   bool selected) {
-  ControlSpec spec = Row(ControlKind::RadioButton, name, std::move(parent), geometry, caption);
-  spec.checked = selected;
-  return spec;
+  ControlRow row = Row(ControlKind::RadioButton, name, std::move(parent), geometry, caption);
+  row.checked = selected;
+  return row;
 }
 
-ControlSpec Combo(const QString& name, ParentRef parent, QRect geometry, const QStringList& items,
+ControlRow Combo(const QString& name, ParentRef parent, QRect geometry, const QStringList& items,
                   int selected) {
-  ControlSpec spec = Row(ControlKind::ComboBox, name, std::move(parent), geometry, {});
-  spec.items = items;
-  spec.selected = selected;
-  return spec;
+  ControlRow row = Row(ControlKind::ComboBox, name, std::move(parent), geometry, {});
+  row.items = items;
+  row.selected = selected;
+  return row;
 }
 
-ControlSpec Button(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
+ControlRow Button(const QString& name, ParentRef parent, QRect geometry, const QString& caption) {
   return Row(ControlKind::Button, name, std::move(parent), geometry, caption);
 }
 
-ControlSpec Tabs(const QString& name, ParentRef parent, QRect geometry, const QStringList& pages) {
-  ControlSpec spec = Row(ControlKind::TabControl, name, std::move(parent), geometry, {});
-  spec.items = pages;
-  return spec;
+ControlRow Tabs(const QString& name, ParentRef parent, QRect geometry, const QStringList& pages) {
+  ControlRow row = Row(ControlKind::TabControl, name, std::move(parent), geometry, {});
+  row.items = pages;
+  return row;
 }
 
-ControlSpec List(const QString& name, ParentRef parent, QRect geometry,
+ControlRow List(const QString& name, ParentRef parent, QRect geometry,
                  const QList<ListColumn>& columns) {
-  ControlSpec spec = Row(ControlKind::ListView, name, std::move(parent), geometry, {});
-  spec.columns = columns;
-  return spec;
+  ControlRow row = Row(ControlKind::ListView, name, std::move(parent), geometry, {});
+  row.columns = columns;
+  return row;
 }
 
-ControlSpec Hyperlink(const QString& name, ParentRef parent, QRect geometry,
+ControlRow Hyperlink(const QString& name, ParentRef parent, QRect geometry,
                       const QString& caption, const QString& url) {
-  ControlSpec spec = Row(ControlKind::HyperlinkLabel, name, std::move(parent), geometry, caption);
-  spec.url = url;
-  return spec;
+  ControlRow row = Row(ControlKind::HyperlinkLabel, name, std::move(parent), geometry, caption);
+  row.url = url;
+  return row;
 }
 
-ControlSpec PictureBox(const QString& name, ParentRef parent, QRect geometry,
+ControlRow PictureBox(const QString& name, ParentRef parent, QRect geometry,
                        const QString& resourcePath) {
-  ControlSpec spec = Row(ControlKind::PictureBox, name, std::move(parent), geometry, {});
-  spec.pictures = QStringList{resourcePath};
-  return spec;
+  ControlRow row = Row(ControlKind::PictureBox, name, std::move(parent), geometry, {});
+  row.pictures = QStringList{resourcePath};
+  return row;
 }
 
-ControlSpec ShapeBox(const QString& name, ParentRef parent, QRect geometry) {
+ControlRow ShapeBox(const QString& name, ParentRef parent, QRect geometry) {
   return Row(ControlKind::ShapeBox, name, std::move(parent), geometry, {});
 }
 
@@ -253,22 +253,22 @@ QStringList NumberItems(int first, int last, int step) {
   return items;
 }
 
-Controls BuildWindow(QWidget* window, const WindowSpec& spec) {
-  window->setWindowTitle(spec.title);
+Controls BuildWindow(QWidget* window, const WindowLayout& layout) {
+  window->setWindowTitle(layout.title);
   window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint);
-  if (!spec.iconFiles.isEmpty()) {
+  if (!layout.iconFiles.isEmpty()) {
     QIcon icon;
-    for (const QString& file : spec.iconFiles) icon.addFile(file);
+    for (const QString& file : layout.iconFiles) icon.addFile(file);
     window->setWindowIcon(icon);
   }
   window->setFont(DefaultGuiFont());
-  ApplyFixedFrame(window, spec.outerSize);
-  SetControlOrder(window, spec.controlOrder);
+  ApplyFixedFrame(window, layout.outerSize);
+  SetControlOrder(window, layout.controlOrder);
 
   Controls controls;
-  for (const ControlSpec& row : spec.controls) {
+  for (const ControlRow& row : layout.controls) {
     QWidget* parent = window;
     QPoint offset;
     if (!row.parent.name.isEmpty()) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Windows declared as tables: one row per control with its kind, name, parent, position, size,
-// caption, items and initial value, as the layout Parts give them; BuildControls makes the widgets.
+// caption, items and initial value; BuildWindow makes the widgets.
 // The main window, the print setup window and the question-type window all use it.
 
 #include <QHash>
@@ -46,7 +46,7 @@ struct ListColumn {
 };
 
 // One row of a window's layout table.
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind = ControlKind::Label;
   QString name;
   ParentRef parent;
@@ -68,67 +68,67 @@ struct ControlSpec {
   QStringList pictures;       // list view's picture set, or the picture box's picture (resources)
   QString url;                // hyperlink label
 
-  // Chainable modifiers, so a table row reads like the Part's row.
-  ControlSpec& Spinner(int minimum, int maximum) {
+  // Chainable modifiers, so a row of the table reads as one line.
+  ControlRow& Spinner(int minimum, int maximum) {
     hasSpinner = true;
     spinMin = minimum;
     spinMax = maximum;
     return *this;
   }
-  ControlSpec& Font(int points, bool isBold = false) {
+  ControlRow& Font(int points, bool isBold = false) {
     pointSize = points;
     bold = isBold;
     return *this;
   }
-  ControlSpec& Bold() {
+  ControlRow& Bold() {
     bold = true;
     return *this;
   }
-  ControlSpec& Wrapped() {
+  ControlRow& Wrapped() {
     wrap = true;
     return *this;
   }
-  ControlSpec& Bordered() {
+  ControlRow& Bordered() {
     border = true;
     return *this;
   }
-  ControlSpec& Pictures(const QStringList& resourcePaths) {
+  ControlRow& Pictures(const QStringList& resourcePaths) {
     pictures = resourcePaths;
     return *this;
   }
 };
 
 // Row helpers, one per kind.
-ControlSpec GroupBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
-ControlSpec Label(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
-ControlSpec Edit(const QString& name, ParentRef parent, QRect geometry, InputRule input,
+ControlRow GroupBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
+ControlRow Label(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
+ControlRow Edit(const QString& name, ParentRef parent, QRect geometry, InputRule input,
                  const QString& text);
-ControlSpec CheckBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+ControlRow CheckBox(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
                      bool checked);
-ControlSpec Radio(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
+ControlRow Radio(const QString& name, ParentRef parent, QRect geometry, const QString& caption,
                   bool selected);
-ControlSpec Combo(const QString& name, ParentRef parent, QRect geometry, const QStringList& items,
+ControlRow Combo(const QString& name, ParentRef parent, QRect geometry, const QStringList& items,
                   int selected);
-ControlSpec Button(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
-ControlSpec Tabs(const QString& name, ParentRef parent, QRect geometry, const QStringList& pages);
-ControlSpec List(const QString& name, ParentRef parent, QRect geometry,
+ControlRow Button(const QString& name, ParentRef parent, QRect geometry, const QString& caption);
+ControlRow Tabs(const QString& name, ParentRef parent, QRect geometry, const QStringList& pages);
+ControlRow List(const QString& name, ParentRef parent, QRect geometry,
                  const QList<ListColumn>& columns);
-ControlSpec Hyperlink(const QString& name, ParentRef parent, QRect geometry,
+ControlRow Hyperlink(const QString& name, ParentRef parent, QRect geometry,
                       const QString& caption, const QString& url);
-ControlSpec PictureBox(const QString& name, ParentRef parent, QRect geometry,
+ControlRow PictureBox(const QString& name, ParentRef parent, QRect geometry,
                        const QString& resourcePath);
-ControlSpec ShapeBox(const QString& name, ParentRef parent, QRect geometry);
+ControlRow ShapeBox(const QString& name, ParentRef parent, QRect geometry);
 
 // Numbers from first to last in steps, as texts: NumberItems(10, 100, 10) is "10", "20", ... "100".
 QStringList NumberItems(int first, int last, int step);
 
 // A whole window: title, outer size (frame and title bar included), its controls, and its control
-// order (the order in which the settings store visits controls of one kind; Part 1.2).
-struct WindowSpec {
+// order (the order in which the settings store visits controls of one kind).
+struct WindowLayout {
   QString title;
   QSize outerSize;
   QStringList iconFiles;  // the icon's images (resources); empty: no icon of its own
-  QList<ControlSpec> controls;
+  QList<ControlRow> controls;
   QStringList controlOrder;
 };
 
@@ -156,7 +156,7 @@ class Controls {
 // geometry, caption, items (each item's integer value as item data), initial value and input rule.
 // Also sets the title, the icon, the default GUI font, the control order, and the frame behaviour
 // of ApplyFixedFrame.
-Controls BuildWindow(QWidget* window, const WindowSpec& spec);
+Controls BuildWindow(QWidget* window, const WindowLayout& layout);
 
 // The frame of every window of the program: fixed size, outer size outerSize (frame and title bar
 // included: the client size is fitted once the window system reports the frame), centred on the

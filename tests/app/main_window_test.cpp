@@ -1,4 +1,4 @@
-// The main window of Part 1.3: frame, every control, input rules, spinners, lists, the page "关于".
+// The main window: frame, every control, input rules, spinners, lists, the page "关于".
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, TheTabControlHasTenPagesAndShowsPageZero) {
   }
 }
 
-// Every control of Part 1.3, written out here independently of the window's own table.
+// Every control of the main window, written out here independently of the window's own table.
 struct ExpectedControl {
   const char* kind;
   const char* name;
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, InitialStatesOfCheckBoxesAndCombos) {
   }
 }
 
-TEST_F(MainWindowTest, FontsOfTheSpecialControls) {
+TEST_F(MainWindowTest, FontsOfTheControlsWithTheirOwnFont) {
   const QFont bold = Get<QLineEdit>("编辑框_n元运算")->font();
   EXPECT_TRUE(bold.bold());
   EXPECT_EQ(bold.pointSize(), 9);

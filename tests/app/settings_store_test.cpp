@@ -1,4 +1,4 @@
-// The settings store of Part 1.2 on the main window: the worked example's bytes, the round trip,
+// The settings store on the main window: the bytes of the file of initial values, the round trip,
 // the restore rules, the exclusion list, bad bytes.
 
 #include <QCheckBox>
@@ -36,16 +36,16 @@ class SettingsStoreTest : public ::testing::Test {
   Sandbox sandbox;
 };
 
-TEST_F(SettingsStoreTest, TheWorkedExampleComesOutByteForByte) {
+TEST_F(SettingsStoreTest, TheFileOfInitialValuesComesOutByteForByte) {
   auto window = sandbox.Open();
   SaveWindowStates(window.get(), sandbox.configFile());
-  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::WorkedExampleBytes());
+  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::InitialValuesFileBytes());
 }
 
-TEST_F(SettingsStoreTest, ClosingTheWindowWritesTheWorkedExample) {
+TEST_F(SettingsStoreTest, ClosingTheWindowWritesTheFileOfInitialValues) {
   auto window = sandbox.Open();
   window->close();
-  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::WorkedExampleBytes());
+  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::InitialValuesFileBytes());
 }
 
 TEST_F(SettingsStoreTest, EveryStateComesBackAfterARestart) {
@@ -78,7 +78,7 @@ TEST_F(SettingsStoreTest, EveryStateComesBackAfterARestart) {
   EXPECT_EQ(window->control<QComboBox>("组合框_每列显示题目数量")->count(), 8);
 }
 
-TEST_F(SettingsStoreTest, EditTextsAreEncodedAsSpecified) {
+TEST_F(SettingsStoreTest, EditTextsAreEncodedForTheFile) {
   EXPECT_EQ(EncodeEditText("a\r\nb"), "a><br><b");
   EXPECT_EQ(EncodeEditText(QString::fromUtf8("说\"好\"")), QString::fromUtf8("说#引号好#引号"));
   EXPECT_EQ(DecodeEditText("a><br><b"), "a\r\nb");
@@ -210,7 +210,7 @@ TEST_F(SettingsStoreTest, TheOtherWindowsEntriesStayAndNewKeysGoToTheEndOfTheirS
   const QByteArray expected =
       Gbk("[选择框]\r\n选择框_隐藏表格线=真\r\n选择框_排除小数减大数=假\r\n选择框_除=假\r\n选择框_乘=假\r\n"
           "选择框_减=真\r\n选择框_加=真\r\n[组合框]\r\n组合框_打印机=0<|>PDF\r\n") +
-      test::WorkedExampleBytes().mid(test::WorkedExampleBytes().indexOf(Gbk("组合框_每列"))) +
+      test::InitialValuesFileBytes().mid(test::InitialValuesFileBytes().indexOf(Gbk("组合框_每列"))) +
       Gbk("[编辑框]\r\n编辑框_最小值=5\r\n编辑框_最大值=20\r\n编辑框_答案范围=1000\r\n编辑框_n元运算=4\r\n");
   // Sections: 选择框 (old key first), 组合框 (old key, then the two new ones), then the new 编辑框.
   EXPECT_EQ(ReadBytes(sandbox.configFile()), expected);

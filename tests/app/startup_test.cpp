@@ -1,5 +1,5 @@
-// Start-up and closing of Part 1.1 with the mends of issue 4: the data folder, where the settings
-// live, the opening and closing steps, Esc.
+// Start-up and closing: the data folder, where the settings live (beside the program, or per user
+// for an installed program), the opening and closing steps, Esc.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,7 +91,7 @@ TEST(Startup, FirstStartMakesTheDataFolderAndClosingWritesTheFile) {
   EXPECT_FALSE(QFile::exists(sandbox.configFile())) << "the file is made by the first save";
   EXPECT_EQ(window->control<QLineEdit>("编辑框_最小值")->text(), "5");
   window->close();
-  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::WorkedExampleBytes());
+  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::InitialValuesFileBytes());
 }
 
 TEST(Startup, ASavedConfigurationOpensWithItsStatesAndTheThreeRows) {
@@ -127,7 +127,7 @@ TEST(Startup, TheClosingStepsRunOnce) {
   window->control<QLineEdit>("编辑框_最小值")->setText("77");
   window->close();
   EXPECT_EQ(window->closingStepsRun(), 1);
-  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::WorkedExampleBytes());
+  EXPECT_EQ(ReadBytes(sandbox.configFile()), test::InitialValuesFileBytes());
 }
 
 // Esc and the close button save exactly the same file, with the focus on any kind of control.

@@ -52,8 +52,8 @@ inline bool Sandbox::WriteConfig(const QByteArray& bytes) const {
   return WriteBytes(configFile(), bytes);
 }
 
-// The worked example of Part 1.2, as the bytes of the file (GBK, CR LF).
-inline QByteArray WorkedExampleBytes() {
+// The file that the main window writes with its initial values into an empty file, as the bytes of the file (GBK, CR LF).
+inline QByteArray InitialValuesFileBytes() {
   const char* lines[] = {
       "[选择框]",
       "选择框_排除小数减大数=假",

@@ -20,11 +20,11 @@ namespace {
 
 using namespace ui;
 
-WindowSpec DialogSpec() {
-  WindowSpec spec;
-  spec.title = QString::fromUtf8("题型设置");
-  spec.outerSize = QSize(900, 800);
-  spec.controls = {
+WindowLayout DialogLayout() {
+  WindowLayout layout;
+  layout.title = QString::fromUtf8("题型设置");
+  layout.outerSize = QSize(900, 800);
+  layout.controls = {
       Tabs("高级选择夹", Window(), {8, 8, 880, 760}, {"学龄前", "一年级", "二年级"}),
       Tabs("高级选择夹1", Page("高级选择夹", 1), {8, 32, 864, 720}, {"1", "2", "3"}),
       Label("标签2", Page("高级选择夹1", 0), {16, 40, 80, 24}, "分成题型"),
@@ -38,7 +38,7 @@ WindowSpec DialogSpec() {
       CheckBox("选择框_居中对齐", In("分组框6"), {64, 24, 72, 24}, "居中对齐", false),
       ShapeBox("外形框1", Window(), {8, 200, 880, 568}),
   };
-  return spec;
+  return layout;
 }
 
 class ClosingDialog : public QDialog {
@@ -54,7 +54,7 @@ class ClosingDialog : public QDialog {
 
 TEST(WindowBuilder, PlacesControlsOnNestedTabPagesRelativeToTheirTabControl) {
   ClosingDialog dialog;
-  const Controls controls = BuildWindow(&dialog, DialogSpec());
+  const Controls controls = BuildWindow(&dialog, DialogLayout());
   auto* outer = controls.Get<TabControl>("高级选择夹");
   auto* inner = controls.Get<TabControl>("高级选择夹1");
   ASSERT_TRUE(outer && inner);
@@ -81,7 +81,7 @@ TEST(WindowBuilder, PlacesControlsOnNestedTabPagesRelativeToTheirTabControl) {
 
 TEST(WindowBuilder, RadioButtonsOfOneGroupBoxFormOneGroup) {
   QDialog dialog;
-  const Controls controls = BuildWindow(&dialog, DialogSpec());
+  const Controls controls = BuildWindow(&dialog, DialogLayout());
   auto* left = controls.Get<QRadioButton>("单选框_左下");
   auto* right = controls.Get<QRadioButton>("单选框_右下");
   EXPECT_FALSE(left->isChecked());
@@ -93,7 +93,7 @@ TEST(WindowBuilder, RadioButtonsOfOneGroupBoxFormOneGroup) {
 
 TEST(WindowBuilder, ADigitsSpinnerWrapsAtItsBounds) {
   QDialog dialog;
-  const Controls controls = BuildWindow(&dialog, DialogSpec());
+  const Controls controls = BuildWindow(&dialog, DialogLayout());
   auto* edit = controls.Get<EditBox>("编辑框_打印数量");
   ASSERT_NE(edit, nullptr);
   edit->setText("10");
@@ -108,7 +108,7 @@ TEST(WindowBuilder, ADigitsSpinnerWrapsAtItsBounds) {
 
 TEST(WindowBuilder, EscClosesAModalDialogThroughItsCloseEvent) {
   ClosingDialog dialog;
-  const Controls controls = BuildWindow(&dialog, DialogSpec());
+  const Controls controls = BuildWindow(&dialog, DialogLayout());
   QTimer::singleShot(0, &dialog, [&] {
     QTest::keyClick(controls.Find("编辑框_打印数量"), Qt::Key_Escape);
   });
@@ -120,7 +120,7 @@ TEST(WindowBuilder, EscClosesAModalDialogThroughItsCloseEvent) {
 
 TEST(WindowBuilder, GroupBoxChildrenArePlacedFromTheBoxsTopLeftCorner) {
   QDialog dialog;
-  const Controls controls = BuildWindow(&dialog, DialogSpec());
+  const Controls controls = BuildWindow(&dialog, DialogLayout());
   QWidget* edit = controls.Find("编辑框_打印数量");
   EXPECT_EQ(edit->mapTo(&dialog, QPoint()), QPoint(544 + 248, 136 + 24));
 }

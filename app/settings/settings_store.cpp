@@ -151,30 +151,46 @@ void RestoreComboBoxes(QWidget* window, const QString& file) {
   }
 }
 
-bool SaveCheckBoxes(QWidget* window, const QString& file, const QString& exclusions) {
-  IniFile ini = IniFile::Load(file);
+namespace {
+
+void PutCheckBoxes(IniFile& ini, QWidget* window, const QString& exclusions) {
   for (QCheckBox* box : ControlsOfKind<QCheckBox>(window)) {
     if (IsExcluded(box->objectName(), exclusions)) continue;
     ini.SetValue(kCheckSection, box->objectName(), box->isChecked() ? kTrue : kFalse);
   }
+}
+
+void PutEditBoxes(IniFile& ini, QWidget* window, const QString& exclusions) {
+  for (QLineEdit* edit : ControlsOfKind<QLineEdit>(window)) {
+    if (IsExcluded(edit->objectName(), exclusions)) continue;
+    ini.SetValue(kEditSection, edit->objectName(), EncodeEditText(edit->text()));
+  }
+}
+
+void PutComboBoxes(IniFile& ini, QWidget* window, const QString& exclusions) {
+  for (QComboBox* combo : ControlsOfKind<QComboBox>(window)) {
+    if (IsExcluded(combo->objectName(), exclusions)) continue;
+    ini.SetValue(kComboSection, combo->objectName(), EncodeComboValue(combo));
+  }
+}
+
+}  // namespace
+
+bool SaveCheckBoxes(QWidget* window, const QString& file, const QString& exclusions) {
+  IniFile ini = IniFile::Load(file);
+  PutCheckBoxes(ini, window, exclusions);
   return ini.Save(file);
 }
 
 bool SaveEditBoxes(QWidget* window, const QString& file, const QString& exclusions) {
   IniFile ini = IniFile::Load(file);
-  for (QLineEdit* edit : ControlsOfKind<QLineEdit>(window)) {
-    if (IsExcluded(edit->objectName(), exclusions)) continue;
-    ini.SetValue(kEditSection, edit->objectName(), EncodeEditText(edit->text()));
-  }
+  PutEditBoxes(ini, window, exclusions);
   return ini.Save(file);
 }
 
 bool SaveComboBoxes(QWidget* window, const QString& file, const QString& exclusions) {
   IniFile ini = IniFile::Load(file);
-  for (QComboBox* combo : ControlsOfKind<QComboBox>(window)) {
-    if (IsExcluded(combo->objectName(), exclusions)) continue;
-    ini.SetValue(kComboSection, combo->objectName(), EncodeComboValue(combo));
-  }
+  PutComboBoxes(ini, window, exclusions);
   return ini.Save(file);
 }
 
@@ -184,10 +200,13 @@ void RestoreWindowStates(QWidget* window, const QString& file) {
   RestoreComboBoxes(window, file);
 }
 
-void SaveWindowStates(QWidget* window, const QString& file, const QString& comboExclusions) {
-  SaveCheckBoxes(window, file, {});
-  SaveEditBoxes(window, file, {});
-  SaveComboBoxes(window, file, comboExclusions);
+bool SaveWindowStates(QWidget* window, const QString& file, const QString& comboExclusions) {
+  // One read and one atomic write: the same file as the three saves one after the other.
+  IniFile ini = IniFile::Load(file);
+  PutCheckBoxes(ini, window, {});
+  PutEditBoxes(ini, window, {});
+  PutComboBoxes(ini, window, comboExclusions);
+  return ini.Save(file);
 }
 
 }  // namespace sumwick

@@ -30,9 +30,11 @@ bool SaveComboBoxes(QWidget* window, const QString& file, const QString& exclusi
 // RestoreCheckBoxes, RestoreEditBoxes, RestoreComboBoxes in this order.
 void RestoreWindowStates(QWidget* window, const QString& file);
 
-// SaveCheckBoxes, SaveEditBoxes, SaveComboBoxes in this order. comboExclusions goes to the
-// combo-box save only (the print setup window passes "组合框_打印机"); the other two exclude nothing.
-void SaveWindowStates(QWidget* window, const QString& file, const QString& comboExclusions = {});
+// What SaveCheckBoxes, SaveEditBoxes, SaveComboBoxes in this order write, in one atomic write of the
+// file. comboExclusions goes to the combo boxes only (the print setup window passes
+// "组合框_打印机"); check boxes and edit boxes exclude nothing. False when the file could not be
+// written (it is then left as it was).
+bool SaveWindowStates(QWidget* window, const QString& file, const QString& comboExclusions = {});
 
 // The window's control order: the order in which the store visits controls of one kind. Controls
 // not listed follow the listed ones in the order of the widget tree.

@@ -233,3 +233,27 @@ TEST_F(SettingsStoreTest, AControlAddedToAWindowIsCoveredWithoutFurtherWork) {
 
 }  // namespace
 }  // namespace sumwick
+
+namespace sumwick {
+namespace {
+
+TEST(SaveWindowStates, WritesWhatTheThreeSavesOneAfterTheOtherWrite) {
+  Sandbox sandbox;
+  auto window = sandbox.Open();
+  window->control<QLineEdit>("编辑框_最小值")->setText("a\r\nb");
+  const QByteArray earlier = Gbk("[组合框]\r\n组合框_打印机=0<|>PDF\r\n[编辑框]\r\n编辑框_页边距上=50\r\n");
+  const QString exclusions = QString::fromUtf8("组合框_出题数量");
+
+  ASSERT_TRUE(sandbox.WriteConfig(earlier));
+  SaveCheckBoxes(window.get(), sandbox.configFile(), {});
+  SaveEditBoxes(window.get(), sandbox.configFile(), {});
+  SaveComboBoxes(window.get(), sandbox.configFile(), exclusions);
+  const QByteArray threeSaves = ReadBytes(sandbox.configFile());
+
+  ASSERT_TRUE(sandbox.WriteConfig(earlier));
+  EXPECT_TRUE(SaveWindowStates(window.get(), sandbox.configFile(), exclusions));
+  EXPECT_EQ(ReadBytes(sandbox.configFile()), threeSaves);
+}
+
+}  // namespace
+}  // namespace sumwick

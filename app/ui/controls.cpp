@@ -12,7 +12,7 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTextLayout>
 
-#include <cstdint>
+#include "integer_reading.h"
 
 namespace sumwick::ui {
 namespace {
@@ -29,31 +29,6 @@ const QStringList& GuiFamilies() {
       QStringLiteral("Noto Sans CJK SC"),
   };
   return families;
-}
-
-// The integer reading rule: full-width characters read as their ASCII forms, leading white space
-// skipped, an optional sign and the leading run of decimal digits, wrapping modulo 2^32; no leading
-// number reads as 0.
-int ReadInteger(const QString& text) {
-  qsizetype i = 0;
-  auto at = [&text](qsizetype k) {
-    const char16_t c = text[k].unicode();
-    if (c == 0x3000) return char16_t(u' ');
-    if (c >= 0xFF01 && c <= 0xFF5E) return char16_t(c - 0xFEE0);
-    return c;
-  };
-  while (i < text.size() && QChar(at(i)).isSpace()) ++i;
-  bool negative = false;
-  if (i < text.size() && (at(i) == u'-' || at(i) == u'+')) {
-    negative = at(i) == u'-';
-    ++i;
-  }
-  std::uint32_t value = 0;
-  for (; i < text.size() && at(i) >= u'0' && at(i) <= u'9'; ++i) {
-    value = value * 10u + static_cast<std::uint32_t>(at(i) - u'0');
-  }
-  if (negative) value = 0u - value;
-  return static_cast<int>(value);
 }
 
 }  // namespace
@@ -112,7 +87,8 @@ void EditBox::AttachSpinner(int minimum, int maximum) {
 }
 
 void EditBox::Step(int delta) {
-  const long long value = static_cast<long long>(ReadInteger(text())) + delta;
+  // The text read as every number of the settings is read (0 when it does not start with one).
+  const long long value = static_cast<long long>(ReadIntegerValue(text())) + delta;
   long long result = value;
   if (value < minimum_ || value > maximum_) result = delta > 0 ? minimum_ : maximum_;
   setText(QString::number(result));

@@ -1,6 +1,6 @@
-#include "program_state.h"
-
 #include <gtest/gtest.h>
+
+#include "program_state.h"
 
 namespace sumwick {
 namespace {

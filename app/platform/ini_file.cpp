@@ -36,7 +36,7 @@ bool NamesEqual(const QByteArray& a, const QByteArray& b) {
   return true;
 }
 
-// The name of a section header line, or nullopt-like empty result with isHeader false.
+// True for a section header line "[name]", with the name in *name.
 bool ParseHeader(const QByteArray& line, QByteArray* name) {
   const QByteArray trimmed = TrimBlanks(line);
   if (!trimmed.startsWith('[')) return false;
@@ -45,6 +45,7 @@ bool ParseHeader(const QByteArray& line, QByteArray* name) {
   return true;
 }
 
+// True for an entry line "key=value" (a line without "=" is a key with an empty value).
 bool ParseEntry(const QByteArray& line, QByteArray* key, QByteArray* value) {
   const QByteArray trimmed = TrimBlanks(line);
   if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('[')) return false;

@@ -121,7 +121,8 @@ class FixedFrame : public QObject {
     if (watched != window_) return false;
     switch (event->type()) {
       case QEvent::Show:
-        Fit(/*centre=*/true);
+        // Centred when it opens, not again when it comes back from the taskbar.
+        Fit(/*centre=*/!centred_);
         break;
       case QEvent::Move:
       case QEvent::Resize:
@@ -151,25 +152,21 @@ class FixedFrame : public QObject {
     const QMargins frame = handle ? handle->frameMargins() : QMargins();
     const QSize client(outer_.width() - frame.left() - frame.right(),
                        outer_.height() - frame.top() - frame.bottom());
-    if (client != window_->size()) {
-      window_->setFixedSize(client);
-      centre = centre || !shown_;
-    }
+    if (client != window_->size()) window_->setFixedSize(client);
     if (centre) {
-      const QScreen* screen = window_->screen();
-      if (screen) {
+      if (const QScreen* screen = window_->screen()) {
         const QRect area = screen->availableGeometry();
-        window_->move(area.center() - QPoint(outer_.width() / 2, outer_.height() / 2) +
-                      QPoint(1, 1));
+        window_->move(area.left() + (area.width() - outer_.width()) / 2,
+                      area.top() + (area.height() - outer_.height()) / 2);
       }
+      centred_ = true;
     }
-    if (centre) shown_ = true;
     fitting_ = false;
   }
 
   QWidget* window_;
   QSize outer_;
-  bool shown_ = false;
+  bool centred_ = false;
   bool fitting_ = false;
 };
 

@@ -1,7 +1,6 @@
 #include "controls.h"
 
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -3,8 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>

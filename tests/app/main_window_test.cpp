@@ -5,14 +5,12 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 

@@ -2,7 +2,6 @@
 // question-type window will need: a modal dialog, a tab control inside a tab page, radio groups, a
 // picture box, a shape box, digits boxes with spinners.
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QRadioButton>

@@ -1,0 +1,31 @@
+// Start-up and shutdown of Sumwick.
+
+#include <QApplication>
+
+#include "main_window.h"
+#include "platform/paths.h"
+#include "program_state.h"
+#include "startup_probe.h"
+#include "ui/controls.h"
+
+int main(int argc, char* argv[]) {
+  // 1. The GUI system.
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("sumwick"));
+  QApplication::setApplicationDisplayName(QString());  // window titles exactly as set
+  QGuiApplication::setDesktopFileName(QStringLiteral("sumwick"));  // ties windows to the menu entry
+  QApplication::setFont(sumwick::ui::DefaultGuiFont());
+
+  // 2. The program state, one object handed to the window. 3. Its release is the shutdown routine:
+  // it runs when this object goes out of scope, once, after the window has saved its states.
+  sumwick::ProgramState state;
+
+  // 4. The main window: its opening steps run as it is created, before the user can act on it.
+  sumwick::MainWindow window(state, sumwick::DefaultSettingsLocation());
+  window.show();
+  sumwick::InstallStartupProbe(&window);
+
+  // 5. The message loop, until the main window has closed (its closing steps save the states).
+  return QApplication::exec();
+  // 6. The window, then the program state are released as main returns.
+}

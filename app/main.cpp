@@ -4,15 +4,17 @@
 
 #include "main_window.h"
 #include "platform/paths.h"
+#include "printer_system.h"
 #include "program_state.h"
 #include "startup_probe.h"
 #include "ui/controls.h"
+#include "worksheet_actions.h"
 
 int main(int argc, char* argv[]) {
   // 1. The GUI system.
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("sumwick"));
-  QApplication::setApplicationDisplayName(QString());  // window titles exactly as set
+  QApplication::setApplicationDisplayName(QString());              // window titles exactly as set
   QGuiApplication::setDesktopFileName(QStringLiteral("sumwick"));  // ties windows to the menu entry
   QApplication::setFont(sumwick::ui::DefaultGuiFont());
 
@@ -21,7 +23,11 @@ int main(int argc, char* argv[]) {
   sumwick::ProgramState state;
 
   // 4. The main window: its opening steps run as it is created, before the user can act on it.
-  sumwick::MainWindow window(state, sumwick::DefaultSettingsLocation());
+  const sumwick::SettingsLocation settings = sumwick::DefaultSettingsLocation();
+  const auto printers = sumwick::CreateSystemPrinters();
+  sumwick::AppContext context{state, settings, *printers, {}, {}, {}};
+  sumwick::MainWindow window(state, settings);
+  sumwick::ConnectMainWindowActions(window, context);
   window.show();
   sumwick::InstallStartupProbe(&window);
 

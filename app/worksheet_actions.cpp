@@ -94,13 +94,16 @@ ActionOutcome GenerateArithmeticWorksheet(QWidget* parent, AppContext& app,
     return ActionOutcome::Refused;
   }
 
-  GenerationProgressDialog progress(parent, reading.settings.questionCount);
-  GenerationOptions options;
-  options.seed = RandomSource::FreshSeed();
-  options.subtractionsLast = request.subtractionsLast;
-  options.progress = [&progress](int found, int) { return progress.Update(found); };
-  const GenerationReport report =
-      GenerateArithmeticQuestions(reading.settings, options, app.state.questions);
+  GenerationReport report;
+  {
+    // The progress dialog lives for the generation only: it must be gone before the worksheet opens.
+    GenerationProgressDialog progress(parent, reading.settings.questionCount);
+    GenerationOptions options;
+    options.seed = RandomSource::FreshSeed();
+    options.subtractionsLast = request.subtractionsLast;
+    options.progress = [&progress](int found, int) { return progress.Update(found); };
+    report = GenerateArithmeticQuestions(reading.settings, options, app.state.questions);
+  }
   if (!report.Succeeded()) {
     app.state.questions.Clear();  // a short list is never shown as a worksheet
     if (report.status == GenerationStatus::Cancelled) return ActionOutcome::Cancelled;

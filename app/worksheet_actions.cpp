@@ -11,6 +11,7 @@
 #include "arithmetic_generator.h"
 #include "integer_reading.h"
 #include "main_window.h"
+#include "question_type_actions.h"
 #include "random_source.h"
 
 namespace sumwick {
@@ -54,6 +55,11 @@ class GenerationProgressDialog {
 };
 
 }  // namespace
+
+void ShowActionMessage(QWidget* parent, const AppContext& app, PrintSetupWindow::MessageKind kind,
+                       const QString& text) {
+  Tell(parent, app, kind, text);
+}
 
 ArithmeticRequest ReadArithmeticRequest(const MainWindow& window) {
   const auto text = [&](const char* name) {
@@ -136,6 +142,7 @@ void ConnectMainWindowActions(MainWindow& window, AppContext& app) {
   QObject::connect(window.generateButton(), &QPushButton::clicked, &window, [&window, &app] {
     GenerateArithmeticWorksheet(&window, app, ReadArithmeticRequest(window));
   });
+  ConnectGradeOneActions(window, app);
 }
 
 }  // namespace sumwick

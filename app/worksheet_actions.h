@@ -44,11 +44,17 @@ enum class ActionOutcome { Refused, GaveUp, Cancelled, Shown };
 ActionOutcome GenerateArithmeticWorksheet(QWidget* parent, AppContext& app,
                                           const ArithmeticRequest& request);
 
+// Shows a generate action's message: through app.messages when set, else a message box over
+// `parent`.
+void ShowActionMessage(QWidget* parent, const AppContext& app, PrintSetupWindow::MessageKind kind,
+                       const QString& text);
+
 // Opens the print setup window over `parent` with the flag of `split` set, and clears it again
 // when the window has closed.
 void ShowWorksheet(QWidget* parent, AppContext& app, bool split);
 
-// Connects the main window's "出题" to GenerateArithmeticWorksheet.
+// Connects the main window's "出题" to GenerateArithmeticWorksheet and the grade-one list's
+// double-click to OpenQuestionType.
 void ConnectMainWindowActions(MainWindow& window, AppContext& app);
 
 }  // namespace sumwick

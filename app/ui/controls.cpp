@@ -9,6 +9,7 @@
 #include <QPixmapCache>
 #include <QStyleOptionButton>
 #include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTextLayout>
 
 #include "integer_reading.h"
@@ -256,6 +257,39 @@ QPoint TabControl::PageOffset() const {
   QStyleOptionTabWidgetFrame option;
   initStyleOption(&option);
   return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+}
+
+void TabControl::SetHeadersShown(bool shown) {
+  if (shown == headersShown_) return;
+  headersShown_ = shown;
+  // The bar keeps its place in the layout (hiding it would move the pages up over the strip), it
+  // only stops painting and lets the mouse through to the tab control, which does nothing with it.
+  QTabBar* bar = tabBar();
+  bar->setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+  if (shown) {
+    bar->removeEventFilter(this);
+  } else {
+    bar->installEventFilter(this);
+  }
+  bar->update();
+  update();
+}
+
+bool TabControl::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabBar() && !headersShown_ && event->type() == QEvent::Paint) return true;
+  return QTabWidget::eventFilter(watched, event);
+}
+
+void TabControl::paintEvent(QPaintEvent* event) {
+  if (headersShown_) QTabWidget::paintEvent(event);  // the frame around the pages
+}
+
+void TabControl::keyPressEvent(QKeyEvent* event) {
+  if (!headersShown_) {
+    event->ignore();  // no Ctrl+Tab or Ctrl+PageDown to another page
+    return;
+  }
+  QTabWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -141,6 +141,20 @@ class TabControl : public QTabWidget {
   explicit TabControl(QWidget* parent);
   // Where the page widgets start inside the tab control, for its current size, style and captions.
   QPoint PageOffset() const;
+
+  // With the page headers switched off, the tab control draws neither its page headers nor its
+  // frame and ignores clicks on the header strip and the page-switching keys, while the controls
+  // of its current page stay where they are, visible and usable.
+  void SetHeadersShown(bool shown);
+  bool headersShown() const { return headersShown_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool headersShown_ = true;
 };
 
 // A report-view list: a header of column captions, rows of cells; with a picture set, cells can show

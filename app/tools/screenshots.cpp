@@ -1,4 +1,5 @@
-// Screenshots of the main window, one per page, for looking at the layout:
+// Screenshots of the main window, one per page, and of the question-type window on each grade-one
+// type, for looking at the layout:
 //   sumwick_screenshots <output folder>
 // Runs under any Qt platform (Xvfb or offscreen); settings go to a temporary folder, so the shots
 // show the initial values.
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "main_window.h"
+#include "question_type_window.h"
 #include "ui/controls.h"
 
 int main(int argc, char* argv[]) {
@@ -27,6 +29,13 @@ int main(int argc, char* argv[]) {
     window.tabs()->setCurrentIndex(page);
     QApplication::processEvents();
     window.grab().save(out.filePath(QStringLiteral("page%1.png").arg(page)));
+  }
+  for (int row = 1; row <= 3; ++row) {
+    sumwick::QuestionTypeWindow types(
+        {QString::number(row), QStringLiteral("上册"), QString(), QStringLiteral("一年级")});
+    types.show();
+    QApplication::processEvents();
+    types.grab().save(out.filePath(QStringLiteral("type%1.png").arg(row)));
   }
   return 0;
 }

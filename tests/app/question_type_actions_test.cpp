@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +146,60 @@ TEST_F(QuestionTypeActionsTest, NothingOpensWithoutASelectedRow) {
   DoubleClick(QPoint(last.center().x(), last.bottom() + 20));
   EXPECT_FALSE(seen_.has_value());
   EXPECT_TRUE(sandbox_.state.grade.rowNumber.isEmpty());
+}
+
+TEST_F(QuestionTypeActionsTest, ThreeModalWindowsNestAsTheProgramRunsThem) {
+  // No window runner replaced: the program's own wiring and modal loops, driven by a timer that
+  // acts on whichever window is modal.
+  AppContext app{sandbox_.state, sandbox_.location(), printers_, {}, app_.messages, app_.clock};
+  MainWindow window(sandbox_.state, sandbox_.location());
+  ConnectMainWindowActions(window, app);
+  window.tabs()->setCurrentIndex(2);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  QStringList steps;
+  int worksheetRows = 0;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* types = qobject_cast<QuestionTypeWindow*>(modal)) {
+      if (steps.isEmpty()) {
+        steps << "question type";
+        types->control<QComboBox>(QStringLiteral("组合框_出题数量_1_1"))->setCurrentIndex(0);
+        // Clicked from outside the driver's own slot, so that the driver keeps running while
+        // the click's modal loop does.
+        QTimer::singleShot(0, types->splitButton(), &QPushButton::click);
+      } else if (steps.size() == 2) {
+        steps << (sandbox_.state.questions.IsEmpty() ? "back, list empty" : "back, list not empty");
+        types->close();
+      }
+    } else if (auto* print = qobject_cast<PrintSetupWindow*>(modal)) {
+      if (steps.size() == 1) {
+        steps << "print setup";
+        worksheetRows = static_cast<int>(print->geometry().questionRows.size());
+        print->reject();
+      }
+    }
+  });
+  driver.start(10);
+  QTimer safetyNet;  // never hang the test run
+  safetyNet.setSingleShot(true);
+  QObject::connect(&safetyNet, &QTimer::timeout, [] {
+    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  safetyNet.start(10000);
+  ui::ListView* list = window.gradeOneList();
+  const QPoint row = list->visualItemRect(list->topLevelItem(0)).center();
+  QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                     list->viewport()->mapTo(&window, row));
+  driver.stop();
+
+  EXPECT_EQ(steps, (QStringList{"question type", "print setup", "back, list empty"}));
+  EXPECT_EQ(worksheetRows, 10);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(messages_.isEmpty());
+  window.close();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -104,8 +104,13 @@ void PrintSetupWindow::LayOutWorksheet() {
   } else {
     return;  // nothing to lay out: an empty grid
   }
+  WorksheetStyle style = ReadStyle();
+  // The rows of a number-split worksheet keep the heights that fit their three-line blocks: the
+  // restored row height (20 at first) would cut every block down to its middle line. The row
+  // height option still acts when the user chooses one of its items.
+  if (split) style.rowHeight = 0;
   const Outcome outcome = BuildWorksheet(grid_, geometry_, state_.questions, state_.params, split,
-                                         ReadStyle(), clock_());
+                                         style, clock_());
   if (!outcome.ok) Tell(MessageKind::Error, outcome.error);
   view_->Refresh();
 }

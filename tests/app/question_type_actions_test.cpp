@@ -30,6 +30,7 @@ struct Worksheet {
   bool hideAnswers = false;
   bool alignCenter = false;
   bool alignLeft = false;
+  int clippedRows = 0;  // question rows lower than their text needs
   QString parentTitle;              // the window it was opened over
   QWidget* grandparent = nullptr;   // and that window's parent
 };
@@ -72,6 +73,11 @@ class QuestionTypeActionsTest : public testing::Test {
     sheet.hideAnswers = checked("选择框_隐藏答案");
     sheet.alignCenter = checked("选择框_居中对齐");
     sheet.alignLeft = checked("选择框_左对齐");
+    const ReportGrid& grid = window.grid();
+    for (int row : window.geometry().questionRows) {
+      const int r = row + window.geometry().headerRows;
+      if (grid.RowHeight(r) < grid.GetFitRowHeight(r)) ++sheet.clippedRows;
+    }
     if (QWidget* parent = window.parentWidget()) {
       sheet.parentTitle = parent->windowTitle();
       sheet.grandparent = parent->parentWidget();
@@ -390,10 +396,12 @@ TEST_F(SplitTest, OpensANumberSplitWorksheetAndLeavesTheWindowOpen) {
   EXPECT_EQ(sheet.records.size(), 10u);
   EXPECT_EQ(sheet.params.questionCount, 10);
   EXPECT_EQ(sheet.params.questionsPerColumn, 10);
-  // The number-split opening forces its options.
+  // The number-split opening forces its options, and its rows are as tall as the three lines
+  // of a block need, whatever row height the options hold.
   EXPECT_TRUE(sheet.hideAnswers);
   EXPECT_TRUE(sheet.alignCenter);
   EXPECT_FALSE(sheet.alignLeft);
+  EXPECT_EQ(sheet.clippedRows, 0);
   EXPECT_EQ(sheet.parentTitle, "题型设置");
   EXPECT_EQ(sheet.grandparent, main_.get());
   // After the worksheet has closed: the question-type window is still open, the list empty.

@@ -1,7 +1,8 @@
 // Draws the pictures of Sumwick: the program icon (a white Greek omega on a light-blue rounded
 // square, 16, 32, 48 and 64 pixels, plus a scalable SVG) and the picture sets of the grade lists of
 // the main window (350 by 80 pixels each). The PNG files it writes are kept in the tree and embedded
-// as resources; run it again (target redraw-assets) after changing a drawing.
+// as resources; run it again (target redraw-assets) after changing a drawing. It also draws the split
+// diagram of the question-type window (440 by 221 pixels, black on white).
 //
 //   sumwick_draw_assets <app/assets folder>
 
@@ -200,6 +201,39 @@ QImage GradeTwoPicture(int k) {
   return image;
 }
 
+void DrawArrow(QPainter& p, QPointF from, QPointF to) {
+  p.drawLine(from, to);
+  const QLineF back(to, from);
+  for (double turn : {-28.0, 28.0}) {
+    QLineF head = back;
+    head.setLength(14);
+    head.setAngle(back.angle() + turn);
+    p.drawLine(head);
+  }
+}
+
+// The split diagram of the question-type window: a box with 上 at the top centre and two arrows
+// down to a box with 左下 at the lower left and a box with 右上 at the lower right.
+QImage SplitDiagram() {
+  QImage image(440, 221, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setPen(QPen(Qt::black, 3));
+  p.setFont(CjkFont(30, true));
+  const QRectF top(170, 12, 100, 56);
+  const QRectF left(40, 150, 120, 56);
+  const QRectF right(280, 150, 120, 56);
+  for (const QRectF& box : {top, left, right}) p.drawRect(box);
+  p.drawText(top, Qt::AlignCenter, QStringLiteral("上"));
+  p.drawText(left, Qt::AlignCenter, QStringLiteral("左下"));
+  p.drawText(right, Qt::AlignCenter, QStringLiteral("右上"));
+  DrawArrow(p, QPointF(200, 70), QPointF(110, 146));
+  DrawArrow(p, QPointF(240, 70), QPointF(330, 146));
+  return image;
+}
+
 bool Save(const QImage& image, const QString& file) {
   if (!image.save(file, "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -230,5 +264,6 @@ int main(int argc, char* argv[]) {
   for (int k = 0; k < 9; ++k) {
     ok &= Save(GradeTwoPicture(k), assets.filePath(QStringLiteral("pictures/grade2_%1.png").arg(k)));
   }
+  ok &= Save(SplitDiagram(), assets.filePath(QStringLiteral("pictures/split_diagram.png")));
   return ok ? 0 : 1;
 }

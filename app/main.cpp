@@ -1,6 +1,8 @@
 // Start-up and shutdown of Sumwick.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "main_window.h"
 #include "platform/paths.h"
@@ -17,6 +19,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName(QString());              // window titles exactly as set
   QGuiApplication::setDesktopFileName(QStringLiteral("sumwick"));  // ties windows to the menu entry
   QApplication::setFont(sumwick::ui::DefaultGuiFont());
+  // The program speaks Chinese; so do Qt's own dialogs (print preview, print, message box buttons).
+  QTranslator qtChinese;
+  if (qtChinese.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtChinese);
+  }
 
   // 2. The program state, one object handed to the window. 3. Its release is the shutdown routine:
   // it runs when this object goes out of scope, once, after the window has saved its states.

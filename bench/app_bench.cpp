@@ -3,13 +3,16 @@
 // to first paint under Xvfb, is measured by app/tools/measure_startup.sh.)
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include "main_window.h"
+#include "printer_system.h"
 #include "settings/settings_store.h"
 #include "ui/controls.h"
+#include "worksheet_actions.h"
 
 namespace {
 
@@ -50,6 +53,25 @@ void BM_SaveWindowStates(benchmark::State& state) {
   for (auto _ : state) sumwick::SaveWindowStates(&window, LocationIn(dir).configFile);
 }
 BENCHMARK(BM_SaveWindowStates)->Unit(benchmark::kMicrosecond);
+
+// From pressing "出题" with the initial values (100 questions) to the print setup window painted
+// with the worksheet, on the machine's real printing service.
+void BM_GenerateToWorksheetShown(benchmark::State& state) {
+  QTemporaryDir dir;
+  sumwick::ProgramState program;
+  const auto printers = sumwick::CreateSystemPrinters();
+  sumwick::AppContext app{program, LocationIn(dir), *printers, {}, {}, {}};
+  app.runModal = [](sumwick::PrintSetupWindow& window) {
+    window.show();
+    benchmark::DoNotOptimize(window.grab());  // paints the whole window, the worksheet included
+    window.close();
+    return 0;
+  };
+  sumwick::MainWindow window(program, LocationIn(dir));
+  sumwick::ConnectMainWindowActions(window, app);
+  for (auto _ : state) window.generateButton()->click();
+}
+BENCHMARK(BM_GenerateToWorksheetShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

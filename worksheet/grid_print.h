@@ -6,7 +6,7 @@ class QPrinter;
 
 namespace sumwick {
 
-// PrintSheet (Part 3.1): prints the grid at once, with its copies and its sheet name as the
+// PrintSheet: prints the grid at once, with its copies and its sheet name as the
 // document name, on `printer` or, without one, on the system's default printer.
 Outcome PrintSheet(const ReportGrid& grid, QPrinter* printer = nullptr);
 

@@ -8,7 +8,7 @@
 
 namespace sumwick {
 
-// The report grid of Part 3.1: the model in which a worksheet is laid out, previewed and printed.
+// The report grid: the model in which a worksheet is laid out, previewed and printed.
 //
 // UNIT. Every width, height and margin in the grid (column widths, row heights, print margins,
 // the page size) is in GRID UNITS: 1 unit = 1/96 inch (about 0.265 mm), the size of one pixel on a
@@ -68,7 +68,7 @@ class ReportGrid {
   // The same with a given page size in units (portrait), without asking for the default printer.
   explicit ReportGrid(QSizeF pageSizeUnits);
 
-  // --- Part 3.1 operations (sheet arguments ignored) ---
+  // --- the grid operations (sheet arguments ignored) ---
   void SetColumnCount(int count, int sheet = 0);
   int GetColumnCount(int sheet = 0) const { return (void)sheet, columns_; }
   void SetRowCount(int count, int sheet = 0);

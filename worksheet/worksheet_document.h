@@ -14,7 +14,7 @@ class QPagedPaintDevice;
 
 namespace sumwick {
 
-// ChoosePrintScale (Part 3.5): with the fit search on, tries 1.9, 1.8, ... 0.1 and keeps the first
+// ChoosePrintScale: with the fit search on, tries 1.9, 1.8, ... 0.1 and keeps the first
 // scale that gives one page (0.1 stays when none does; never 0); otherwise scalePercent / 100.
 void ChoosePrintScale(ReportGrid& grid, const WorksheetStyle& style);
 

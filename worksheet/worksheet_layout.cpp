@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "grid_geometry.h"
+#include "integer_reading.h"
 
 #include <algorithm>
 
@@ -10,37 +11,10 @@ namespace sumwick {
 
 namespace {
 
-// The program's integer reading rule (Part 2.2): leading white space skipped, an optional sign and
-// the leading run of decimal digits, full-width forms read as ASCII, wrapping modulo 2^32.
-int ReadLeadingInteger(const QString& text) {
-  auto ascii = [](QChar ch) -> char16_t {
-    const char16_t u = ch.unicode();
-    if (u >= 0xFF01 && u <= 0xFF5E) return static_cast<char16_t>(u - 0xFEE0);
-    if (u == 0x3000) return u' ';
-    return u;
-  };
-  qsizetype i = 0;
-  while (i < text.size() && (ascii(text[i]) == u' ' || ascii(text[i]) == u'\t' ||
-                             ascii(text[i]) == u'\n' || ascii(text[i]) == u'\r'))
-    ++i;
-  bool negative = false;
-  if (i < text.size() && (ascii(text[i]) == u'-' || ascii(text[i]) == u'+')) {
-    negative = ascii(text[i]) == u'-';
-    ++i;
-  }
-  std::uint32_t value = 0;
-  while (i < text.size() && ascii(text[i]) >= u'0' && ascii(text[i]) <= u'9') {
-    value = value * 10u + static_cast<std::uint32_t>(ascii(text[i]) - u'0');
-    ++i;
-  }
-  if (negative) value = 0u - value;
-  return static_cast<int>(value);
-}
-
 std::vector<int> ReadNumberList(const QString& text) {
   std::vector<int> numbers;
   if (text.isEmpty()) return numbers;
-  for (const QString& piece : text.split(u',')) numbers.push_back(ReadLeadingInteger(piece));
+  for (const QString& piece : text.split(u',')) numbers.push_back(ReadIntegerValue(piece));
   return numbers;
 }
 
@@ -54,7 +28,7 @@ int GroupCount(int count, int perColumn) {
   return (count - 1) / perColumn + 1;
 }
 
-// The shared layout of Parts 3.2 and 3.3.
+// The layout that arithmetic and number-split worksheets share.
 void LayOut(ReportGrid& grid, WorksheetGeometry& geometry, const QuestionList& list, int a,
             const WorksheetStyle& style, bool markSerialCells) {
   geometry.Clear();

@@ -9,7 +9,7 @@
 
 namespace sumwick {
 
-// The options of the print setup window that style a worksheet (Parts 3.2 and 3.5), as plain
+// The options of the print setup window that style a worksheet, as plain
 // values. The print setup window fills it from its controls, the command line from its flags.
 // The initial values are the window's initial control states.
 struct WorksheetStyle {
@@ -29,7 +29,7 @@ struct WorksheetStyle {
   friend bool operator==(const WorksheetStyle&, const WorksheetStyle&) = default;
 };
 
-// The bookkeeping a layout leaves for the style procedures (Part 3.2). Column and row numbers are
+// The bookkeeping a layout leaves for the style procedures. Column and row numbers are
 // those of the layout, before the header row is inserted; `headerRows` says how many rows
 // WriteWorksheetHeader has put above them since (0 or 1).
 struct WorksheetGeometry {
@@ -52,7 +52,7 @@ inline constexpr int kAlignRight = 2;
 inline constexpr int kAlignCentre = 36;  // centred both ways
 inline constexpr int kAlignHeader = 32;  // vertically centred, left
 
-// The grid size the print setup window creates (Part 3.5).
+// The grid size the print setup window creates.
 inline constexpr int kInitialGridColumns = 60;
 inline constexpr int kInitialGridRows = 101;
 
@@ -69,7 +69,7 @@ void LayOutArithmeticWorksheet(ReportGrid& grid, WorksheetGeometry& geometry,
 void LayOutSplitWorksheet(ReportGrid& grid, WorksheetGeometry& geometry, const QuestionList& list,
                           int perColumn, const WorksheetStyle& style);
 
-// The style step and its procedures (Part 3.2).
+// The style step and its procedures.
 void ApplyWorksheetStyles(ReportGrid& grid, const WorksheetGeometry& geometry,
                           const WorksheetStyle& style);
 void ApplyQuestionBold(ReportGrid& grid, const WorksheetGeometry& geometry,
@@ -89,14 +89,14 @@ void HideWorksheetTail(ReportGrid& grid, const WorksheetGeometry& geometry);
 void ApplyPrintOrientation(ReportGrid& grid, const WorksheetStyle& style);
 void ApplyPrintMargins(ReportGrid& grid, const WorksheetStyle& style);
 
-// The handlers of the font size and row height boxes (Part 3.5).
+// The handlers of the font size and row height boxes.
 void ApplyQuestionFontSize(ReportGrid& grid, const WorksheetGeometry& geometry, int size);
 void ApplyQuestionRowHeight(ReportGrid& grid, const WorksheetGeometry& geometry, int height);
 // The bold handler: ApplyQuestionBold, then refit rows and columns (column 1 keeps its width).
 void ApplyBoldAndRefit(ReportGrid& grid, const WorksheetGeometry& geometry,
                        const WorksheetStyle& style);
 
-// Grid helpers (Part 3.2).
+// Grid helpers.
 void AlignColumnCells(ReportGrid& grid, int column, int sheet, int code);
 void SetColumnFontSize(ReportGrid& grid, int column, int sheet, double size);
 void SetColumnFontStyle(ReportGrid& grid, int column, int sheet, int style);

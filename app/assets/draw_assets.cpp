@@ -1,8 +1,8 @@
 // Draws the pictures of Sumwick: the program icon (a white Greek omega on a light-blue rounded
-// square, 16, 32, 48 and 64 pixels, plus a scalable SVG), the picture sets of the grade lists of
-// the main window (350 by 80 pixels each) and the split diagram of the question-type window
-// (440 by 221). The PNG files it writes are kept in the tree and embedded as resources; run it
-// again (target redraw-assets) after changing a drawing.
+// square, 16, 32, 48 and 64 pixels, plus a scalable SVG) and the picture sets of the grade lists of
+// the main window (350 by 80 pixels each). The PNG files it writes are kept in the tree and embedded
+// as resources; run it again (target redraw-assets) after changing a drawing. It also draws the split
+// diagram of the question-type window (440 by 221 pixels, black on white).
 //
 //   sumwick_draw_assets <app/assets folder>
 
@@ -201,51 +201,36 @@ QImage GradeTwoPicture(int k) {
   return image;
 }
 
-// An arrow from `from` to `to` with a filled head at `to`.
-void DrawArrow(QPainter& p, QPointF from, QPointF to, double width) {
-  const QLineF line(from, to);
-  const double head = 6 * width;
-  QLineF back(to, from);
-  back.setLength(head);
-  p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
-  p.drawLine(QLineF(from, back.p2()));
-  QLineF side1 = back;
-  side1.setAngle(back.angle() + 22);
-  QLineF side2 = back;
-  side2.setAngle(back.angle() - 22);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
-  p.drawPolygon(QPolygonF({to, side1.p2(), side2.p2()}));
+void DrawArrow(QPainter& p, QPointF from, QPointF to) {
+  p.drawLine(from, to);
+  const QLineF back(to, from);
+  for (double turn : {-28.0, 28.0}) {
+    QLineF head = back;
+    head.setLength(14);
+    head.setAngle(back.angle() + turn);
+    p.drawLine(head);
+  }
 }
 
-// The split diagram of the question-type window's number-split page (440 by 221, black on white):
-// the box of the whole on top, arrows down to the boxes of the two parts, each box named by the
-// position that the page's radio buttons call it.
+// The split diagram of the question-type window: a box with 上 at the top centre and two arrows
+// down to a box with 左下 at the lower left and a box with 右上 at the lower right.
 QImage SplitDiagram() {
-  QImage image(440, 221, QImage::Format_RGB32);
+  QImage image(440, 221, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const QRectF top(165, 10, 110, 66);
-  const QRectF left(25, 145, 130, 66);
-  const QRectF right(285, 145, 130, 66);
-  const double line = 4;
-  DrawArrow(p, QPointF(top.center().x() - 22, top.bottom() + 4),
-            QPointF(left.center().x() + 20, left.top() - 6), line);
-  DrawArrow(p, QPointF(top.center().x() + 22, top.bottom() + 4),
-            QPointF(right.center().x() - 20, right.top() - 6), line);
-  p.setPen(QPen(Qt::black, line));
-  p.setBrush(Qt::NoBrush);
-  p.setFont(CjkFont(44, true));
-  const struct {
-    QRectF box;
-    const char* name;
-  } boxes[] = {{top, "上"}, {left, "左下"}, {right, "右上"}};
-  for (const auto& b : boxes) {
-    p.drawRect(b.box);
-    p.drawText(b.box, Qt::AlignCenter, QString::fromUtf8(b.name));
-  }
+  p.setPen(QPen(Qt::black, 3));
+  p.setFont(CjkFont(30, true));
+  const QRectF top(170, 12, 100, 56);
+  const QRectF left(40, 150, 120, 56);
+  const QRectF right(280, 150, 120, 56);
+  for (const QRectF& box : {top, left, right}) p.drawRect(box);
+  p.drawText(top, Qt::AlignCenter, QStringLiteral("上"));
+  p.drawText(left, Qt::AlignCenter, QStringLiteral("左下"));
+  p.drawText(right, Qt::AlignCenter, QStringLiteral("右上"));
+  DrawArrow(p, QPointF(200, 70), QPointF(110, 146));
+  DrawArrow(p, QPointF(240, 70), QPointF(330, 146));
   return image;
 }
 

@@ -55,7 +55,7 @@ class CupsPrinterSystem final : public PrinterSystem {
 
   QString SetDefaultPrinter(const QString& name) override {
     const Destinations dests;
-    if (dests.Find(name) == nullptr) return MissingPrinter(name);
+    if (dests.Find(name) == nullptr) return MissingPrinterMessage(name);
     for (cups_dest_t& dest : dests) {
       dest.is_default = dest.instance == nullptr && name == QString::fromUtf8(dest.name);
     }
@@ -68,7 +68,8 @@ class CupsPrinterSystem final : public PrinterSystem {
   QString CheckPrinter(const QString& name) override {
     const Destinations dests;
     const cups_dest_t* dest = dests.Find(name);
-    if (dest == nullptr) return dests.count() == 0 ? NoPrinterMessage() : MissingPrinter(name);
+    if (dest == nullptr)
+      return dests.count() == 0 ? NoPrinterMessage() : MissingPrinterMessage(name);
     const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
     if (state != nullptr && QByteArray(state).toInt() == kPrinterStopped) {
       return QStringLiteral("打印机“%1”已停止，不能打印。请在系统的打印机设置中恢复它后再试。")
@@ -111,11 +112,6 @@ class CupsPrinterSystem final : public PrinterSystem {
       return QStringLiteral("打印机“%1”没有接受打印任务：%2").arg(job.printer, LastCupsError());
     }
     return {};
-  }
-
- private:
-  static QString MissingPrinter(const QString& name) {
-    return QStringLiteral("找不到打印机“%1”，它可能已被删除。").arg(name);
   }
 };
 

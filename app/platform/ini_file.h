@@ -9,7 +9,8 @@ namespace sumwick {
 // An INI file held as its lines of GBK bytes, read and written the way the ANSI profile functions
 // of the original platform do it, so existing configuration files keep working byte for byte:
 //
-// - lines are "[section]" headers and "key=value" entries; lines end in CR LF when written (LF alone
+// - lines are "[section]" headers and "key=value" entries; lines end in CR LF when written (LF
+// alone
 //   is accepted when read); every line that the program does not change is written back unchanged;
 // - sections and keys are matched case-insensitively for ASCII letters, the first match wins;
 //   white space around names and values is ignored, a value enclosed in a pair of double or single

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 namespace sumwick {
@@ -12,8 +11,8 @@ bool IsExistingFolder(const QString& path);
 
 // Where the settings live.
 struct SettingsLocation {
-  QString dataFolder;  // the folder that opening step 1 makes when it is missing
-  QString configFile;  // the configuration file inside it
+  QString dataFolder;    // the folder that opening step 1 makes when it is missing
+  QString configFile;    // the configuration file inside it
   bool perUser = false;  // true when the program's folder cannot be written
 };
 

@@ -8,4 +8,8 @@ QString NoPrinterMessage() {
       "（也可以添加 PDF 虚拟打印机）。");
 }
 
+QString MissingPrinterMessage(const QString& name) {
+  return QStringLiteral("找不到打印机“%1”，它可能已被删除。").arg(name);
+}
+
 }  // namespace sumwick

@@ -44,5 +44,7 @@ std::unique_ptr<PrinterSystem> CreateSystemPrinters();
 
 // The message for a print or preview asked for when no printer is installed.
 QString NoPrinterMessage();
+// The message for a printer name that the system no longer knows.
+QString MissingPrinterMessage(const QString& name);
 
 }  // namespace sumwick

@@ -26,7 +26,7 @@ class WindowsPrinterSystem final : public PrinterSystem {
   }
 
   QString SetDefaultPrinter(const QString& name) override {
-    if (!PrinterNames().contains(name)) return MissingPrinter(name);
+    if (!PrinterNames().contains(name)) return MissingPrinterMessage(name);
     if (!SetDefaultPrinterW(Wide(name))) {
       return QStringLiteral("无法把“%1”设为默认打印机（错误 %2）。").arg(name).arg(GetLastError());
     }
@@ -37,7 +37,7 @@ class WindowsPrinterSystem final : public PrinterSystem {
     if (PrinterNames().isEmpty()) return NoPrinterMessage();
     HANDLE printer = nullptr;
     if (!OpenPrinterW(const_cast<wchar_t*>(Wide(name)), &printer, nullptr))
-      return MissingPrinter(name);
+      return MissingPrinterMessage(name);
     DWORD needed = 0;
     GetPrinterW(printer, 2, nullptr, 0, &needed);
     std::string buffer(needed, '\0');
@@ -60,11 +60,6 @@ class WindowsPrinterSystem final : public PrinterSystem {
     printer.setCopyCount(job.copies);
     if (!paint(printer)) return QStringLiteral("打印机“%1”没有接受打印任务。").arg(job.printer);
     return {};
-  }
-
- private:
-  static QString MissingPrinter(const QString& name) {
-    return QStringLiteral("找不到打印机“%1”，它可能已被删除。").arg(name);
   }
 };
 

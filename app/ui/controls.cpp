@@ -40,6 +40,7 @@ QFont GuiFont(int pointSize, bool bold) {
   font.setFamilies(GuiFamilies());
   font.setPointSize(pointSize);
   font.setBold(bold);
+  // Where none of the families is installed, a fixed-pitch face keeps spaces as wide as digits.
   font.setStyleHint(QFont::TypeWriter);
   return font;
 }

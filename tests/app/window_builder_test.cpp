@@ -30,7 +30,7 @@ WindowLayout DialogLayout() {
       GroupBox("分组框1", Page("高级选择夹1", 0), {8, 176, 472, 160}, "分成方式"),
       Radio("单选框_左下", In("分组框1"), {8, 24, 48, 24}, "左下", false),
       Radio("单选框_右下", In("分组框1"), {8, 48, 48, 24}, "右下", true),
-      PictureBox("图片框1", In("分组框1"), {144, 16, 312, 128}, ":/pictures/grade1_0.png").Bordered(),
+      PictureBox("图片框1", In("分组框1"), {144, 16, 312, 128}, ":/pictures/split_diagram.png").Bordered(),
       GroupBox("分组框6", Window(), {544, 136, 344, 56}, "操作"),
       Edit("编辑框_打印数量", In("分组框6"), {248, 24, 32, 20}, InputRule::Digits, "1").Spinner(0, 10),
       CheckBox("选择框_左对齐", In("分组框6"), {8, 24, 72, 24}, "左对齐", false),
@@ -73,7 +73,7 @@ TEST(WindowBuilder, PlacesControlsOnNestedTabPagesRelativeToTheirTabControl) {
 
   auto* picture = controls.Get<QLabel>("图片框1");
   EXPECT_TRUE(picture->hasScaledContents());
-  EXPECT_FALSE(picture->pixmap().isNull());
+  EXPECT_EQ(picture->pixmap().size(), QSize(440, 221)) << "the split diagram, stretched to the box";
   EXPECT_EQ(picture->frameShape(), QFrame::Box);
   EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus);
 }

@@ -11,36 +11,30 @@
 #include <QTemporaryDir>
 
 #include "sheet_options.h"
+#include "sheet_tool_runner.h"
 
 namespace sumwick {
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  QByteArray out;
-  QByteArray err;
-};
-
+// A fixed date and time zone, so that the header is known.
 ToolRun RunTool(const QStringList& arguments) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment env;
   env.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1573308309"));  // 2019-11-09
   env.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-  process.setProcessEnvironment(env);
-  process.start(QStringLiteral(SHEET_TOOL), arguments);
-  process.waitForFinished(60000);
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+  return sumwick::RunTool(arguments, env);
 }
 
 QString PdfText(const QString& path) {
   QProcess process;
-  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), path, QStringLiteral("-")});
   process.waitForFinished(30000);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QSet<QString> Tokens(const QString& text) {
-  const QStringList list = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  const QStringList list =
+      text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
   return QSet<QString>(list.begin(), list.end());
 }
 
@@ -90,26 +84,30 @@ TEST(SheetPdf, DotPdfFileNameChoosesPdfWithTheSameQuestionsAsJson) {
 TEST(SheetPdf, HiddenAnswersAndSerialsLeaveOnlyThePrompts) {
   QTemporaryDir dir;
   const QString answersHidden = dir.filePath(QStringLiteral("a.out"));
-  ASSERT_EQ(RunTool(kSheet + QStringList{"--format", "pdf", "--hide-answers", "-o", answersHidden}).exitCode, 0);
+  ASSERT_EQ(RunTool(kSheet + QStringList{"--format", "pdf", "--hide-answers", "-o", answersHidden})
+                .exitCode,
+            0);
   // Without answers the only bare numbers are the serial numbers.
   EXPECT_EQ(NumberTokens(Tokens(PdfText(answersHidden))), Serials(20));
 
   const QString bothHidden = dir.filePath(QStringLiteral("b.pdf"));
-  ASSERT_EQ(RunTool(kSheet + QStringList{"--hide-answers", "--hide-serials", "--portrait", "--bold",
-                                         "--font-size", "14", "--row-height", "40", "--align",
-                                         "left", "--hide-grid", "--margins", "30,40,30,40",
-                                         "-o", bothHidden})
-                .exitCode,
-            0);
+  ASSERT_EQ(
+      RunTool(kSheet + QStringList{"--hide-answers", "--hide-serials", "--portrait", "--bold",
+                                   "--font-size", "14", "--row-height", "40", "--align", "left",
+                                   "--hide-grid", "--margins", "30,40,30,40", "-o", bothHidden})
+          .exitCode,
+      0);
   const QSet<QString> tokens = Tokens(PdfText(bothHidden));
   EXPECT_TRUE(NumberTokens(tokens).isEmpty());
-  for (const QJsonValue& q : Questions(kSheet)) EXPECT_TRUE(tokens.contains(q["prompt"].toString()));
+  for (const QJsonValue& q : Questions(kSheet))
+    EXPECT_TRUE(tokens.contains(q["prompt"].toString()));
 }
 
 TEST(SheetPdf, NumberSplitWorksheetShowsArrowsAndBlanksWithoutAnswers) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("split.pdf"));
-  const ToolRun run = RunTool({"--split", "--count", "12", "--per-column", "6", "--seed", "3", "-o", path});
+  const ToolRun run =
+      RunTool({"--split", "--count", "12", "--per-column", "6", "--seed", "3", "-o", path});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QString text = PdfText(path);
   EXPECT_TRUE(text.contains(QStringLiteral("题目数：12")));
@@ -122,20 +120,26 @@ TEST(SheetPdf, ScaleTurnsTheFitSearchOff) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("big.pdf"));
   // 100 questions at 100 % do not fit one landscape page: more than one page prints.
-  ASSERT_EQ(RunTool({"--count", "100", "--per-column", "10", "--seed", "5", "--scale", "100", "-o", path}).exitCode, 0);
+  ASSERT_EQ(
+      RunTool({"--count", "100", "--per-column", "10", "--seed", "5", "--scale", "100", "-o", path})
+          .exitCode,
+      0);
   QProcess info;
   info.start(QStringLiteral("pdfinfo"), {path});
   info.waitForFinished(30000);
   const QString out = QString::fromUtf8(info.readAllStandardOutput());
-  const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
+  const QRegularExpressionMatch pages =
+      QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
   ASSERT_TRUE(pages.hasMatch()) << out.toStdString();
   EXPECT_GT(pages.captured(1).toInt(), 1);
 
   const QString fitted = dir.filePath(QStringLiteral("fitted.pdf"));
-  ASSERT_EQ(RunTool({"--count", "100", "--per-column", "10", "--seed", "5", "-o", fitted}).exitCode, 0);
+  ASSERT_EQ(RunTool({"--count", "100", "--per-column", "10", "--seed", "5", "-o", fitted}).exitCode,
+            0);
   info.start(QStringLiteral("pdfinfo"), {fitted});
   info.waitForFinished(30000);
-  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                  .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
 }
 
 struct BadCase {
@@ -156,27 +160,27 @@ TEST_P(SheetPdfBadValues, ExitTwoWithOneLine) {
   EXPECT_FALSE(QFile::exists(path));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, SheetPdfBadValues,
-    ::testing::Values(BadCase{"MarginsThree", {"--margins", "1,2,3"}},
-                      BadCase{"MarginsNegative", {"--margins", "1,2,-3,4"}},
-                      BadCase{"MarginsWord", {"--margins", "a,b,c,d"}},
-                      BadCase{"MarginsHuge", {"--margins", "50,50,50,5000"}},
-                      BadCase{"FontSizeZero", {"--font-size", "0"}},
-                      BadCase{"FontSizeWord", {"--font-size", "big"}},
-                      BadCase{"RowHeightZero", {"--row-height", "0"}},
-                      BadCase{"AlignRight", {"--align", "right"}},
-                      BadCase{"ScaleZero", {"--scale", "0"}},
-                      BadCase{"ScaleHuge", {"--scale", "5000"}},
-                      BadCase{"ScalePercentSign", {"--scale", "50%"}},
-                      BadCase{"FormatPdfPerColumnZero", {"--format", "pdf", "--per-column", "0"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Flags, SheetPdfBadValues,
+                         ::testing::Values(BadCase{"MarginsThree", {"--margins", "1,2,3"}},
+                                           BadCase{"MarginsNegative", {"--margins", "1,2,-3,4"}},
+                                           BadCase{"MarginsWord", {"--margins", "a,b,c,d"}},
+                                           BadCase{"MarginsHuge", {"--margins", "50,50,50,5000"}},
+                                           BadCase{"FontSizeZero", {"--font-size", "0"}},
+                                           BadCase{"FontSizeWord", {"--font-size", "big"}},
+                                           BadCase{"RowHeightZero", {"--row-height", "0"}},
+                                           BadCase{"AlignRight", {"--align", "right"}},
+                                           BadCase{"ScaleZero", {"--scale", "0"}},
+                                           BadCase{"ScaleHuge", {"--scale", "5000"}},
+                                           BadCase{"ScalePercentSign", {"--scale", "50%"}},
+                                           BadCase{"FormatPdfPerColumnZero",
+                                                   {"--format", "pdf", "--per-column", "0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseSheetArguments, PdfFlagsFillTheStyle) {
-  const SheetCommand command = ParseSheetArguments(
-      {"--portrait", "--margins", "10,20,30,40", "--bold", "--font-size=16", "--row-height", "30",
-       "--align", "center", "--hide-answers", "--hide-serials", "--hide-grid", "--scale", "80",
-       "-o", "x.PDF"});
+  const SheetCommand command =
+      ParseSheetArguments({"--portrait", "--margins", "10,20,30,40", "--bold", "--font-size=16",
+                           "--row-height", "30", "--align", "center", "--hide-answers",
+                           "--hide-serials", "--hide-grid", "--scale", "80", "-o", "x.PDF"});
   ASSERT_TRUE(command.error.isEmpty()) << command.error.toStdString();
   const SheetOptions& o = command.options;
   EXPECT_EQ(o.format, SheetFormat::Pdf);
@@ -205,7 +209,8 @@ TEST(ParseSheetArguments, PdfDefaultsAreThePrintSetupWindowsInitialValues) {
   EXPECT_EQ(command.options.style.fontSize, 10);
   EXPECT_EQ(command.options.style.marginTop, 50);
   // An explicit format wins over the file name.
-  EXPECT_EQ(ParseSheetArguments({"--format", "text", "-o", "sheet.pdf"}).options.format, SheetFormat::Text);
+  EXPECT_EQ(ParseSheetArguments({"--format", "text", "-o", "sheet.pdf"}).options.format,
+            SheetFormat::Text);
   EXPECT_EQ(ParseSheetArguments({"-o", "sheet.json"}).options.format, SheetFormat::Json);
 }
 

@@ -8,22 +8,10 @@
 #include <QTemporaryDir>
 
 #include "sheet_options.h"
+#include "sheet_tool_runner.h"
 
 namespace sumwick {
 namespace {
-
-struct ToolRun {
-  int exitCode;
-  QByteArray out;
-  QByteArray err;
-};
-
-ToolRun RunTool(const QStringList& arguments) {
-  QProcess process;
-  process.start(QStringLiteral(SHEET_TOOL), arguments);
-  process.waitForFinished(30000);
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 struct ExitCase {
   const char* name;

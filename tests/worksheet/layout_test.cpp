@@ -435,7 +435,7 @@ TEST_F(StyleTest, ColumnHelpersSetEveryRow) {
   }
 }
 
-// ---- Number-split worksheet (Part 3.3) ----
+// ---- Number-split worksheet ----
 
 TEST(SplitLayout, OpeningForcesHiddenAnswersAndCentredPrompts) {
   ReportGrid grid = A4Grid();

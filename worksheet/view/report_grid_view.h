@@ -33,7 +33,7 @@ class ReportGridView : public QAbstractScrollArea {
   double zoom_ = 1.0;
 };
 
-// PrintPreview (Part 3.1): shows the grid's pages in Qt's print preview dialog, drawn by the same
+// PrintPreview: shows the grid's pages in Qt's print preview dialog, drawn by the same
 // pagination and painter as PrintSheet; printing from the dialog prints them.
 void PrintPreview(const ReportGrid& grid, QWidget* parent = nullptr);
 

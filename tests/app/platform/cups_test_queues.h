@@ -32,8 +32,9 @@ inline CommandResult RunCommand(const QString& program, const QStringList& argum
   return {process.exitCode(), QString::fromLocal8Bit(process.readAll())};
 }
 
-inline const QString kQueueA = QStringLiteral("SumwickTestA");
-inline const QString kQueueB = QStringLiteral("SumwickTestB");
+// Names of this process's own, so that test runs side by side never touch each other's queues.
+inline const QString kQueueA = QStringLiteral("SumwickTestA_%1").arg(getpid());
+inline const QString kQueueB = QStringLiteral("SumwickTestB_%1").arg(getpid());
 
 inline bool AddPdfQueue(const QString& name) {
   return RunCommand(

@@ -96,28 +96,32 @@ Outcome WriteGridPdf(const ReportGrid& grid, const QString& path) {
   return outcome;
 }
 
-Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
-                           const WorksheetStyle& style, const QDateTime& time, const QString& path,
-                           QSizeF paper, const QLocale& locale) {
+namespace {
+
+// The whole road to a PDF, into a file path or an open device.
+template <typename Target>
+Outcome BuildAndWritePdf(const QuestionList& list, const WorksheetParams& params, bool split,
+                         const WorksheetStyle& style, const QDateTime& time, Target& target,
+                         QSizeF paper, const QLocale& locale) {
   ReportGrid grid(paper.isEmpty() ? DefaultPaperSizeUnits() : paper);
   WorksheetGeometry geometry;
   if (Outcome built = BuildWorksheet(grid, geometry, list, params, split, style, time, locale); !built.ok)
     return built;
-  return WriteGridPdf(grid, path);
+  return WriteGridPdf(grid, target);
 }
 
-}  // namespace sumwick
+}  // namespace
 
-namespace sumwick {
+Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
+                           const WorksheetStyle& style, const QDateTime& time, const QString& path,
+                           QSizeF paper, const QLocale& locale) {
+  return BuildAndWritePdf(list, params, split, style, time, path, paper, locale);
+}
 
 Outcome ExportWorksheetPdf(const QuestionList& list, const WorksheetParams& params, bool split,
                            const WorksheetStyle& style, const QDateTime& time, QIODevice& out,
                            QSizeF paper, const QLocale& locale) {
-  ReportGrid grid(paper.isEmpty() ? DefaultPaperSizeUnits() : paper);
-  WorksheetGeometry geometry;
-  if (Outcome built = BuildWorksheet(grid, geometry, list, params, split, style, time, locale); !built.ok)
-    return built;
-  return WriteGridPdf(grid, out);
+  return BuildAndWritePdf(list, params, split, style, time, out, paper, locale);
 }
 
 }  // namespace sumwick

@@ -17,11 +17,11 @@ namespace sumwick {
 // to device units.
 //
 // Cells are addressed by column and row, counted from 1. There is one sheet; the sheet argument of
-// the Part's operations is accepted and ignored. Operations on cells outside the grid do nothing;
+// the grid operations is accepted and ignored. Operations on cells outside the grid do nothing;
 // reading operations outside the grid give 0. The grid grows only through SetColumnCount,
 // SetRowCount and InsertRows: the layouts grow it to whatever the worksheet needs.
 //
-// Codes (the Part leaves them to the implementer):
+// Codes:
 //   alignment   horizontal 1 left, 2 right, 4 centre; vertical 8 top, 16 bottom, 32 centre; summed.
 //               No horizontal bit: left (centre for a cell with attribute 7). No vertical bit: centre.
 //   font style  2 bold, 0 regular.

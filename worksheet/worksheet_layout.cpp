@@ -51,7 +51,7 @@ void LayOut(ReportGrid& grid, WorksheetGeometry& geometry, const QuestionList& l
     grid.SetCellText(d - 1, r, 0, QString::number(i));
     grid.SetCellText(d, r, 0, list.At(i).prompt);
     // Each column is recorded once and each row once: the lists come out sorted without repeats,
-    // as the Part's sort-and-unique step leaves them.
+    // as a sort-and-unique step would leave them.
     if (r == 1) {
       geometry.serialColumns.push_back(d - 1);
       geometry.questionColumns.push_back(d);

@@ -22,7 +22,7 @@ std::vector<int> Seq(int first, int last, int step = 1) {
   return v;
 }
 
-// ---- Geometry tables from the Part's cases (row numbers before the header) ----
+// ---- Geometry tables of the layout's cases (row numbers before the header) ----
 
 struct GeometryCase {
   friend void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
@@ -37,7 +37,7 @@ struct GeometryCase {
 
 class GeometryTable : public ::testing::TestWithParam<GeometryCase> {};
 
-TEST_P(GeometryTable, PlacesColumnsAndRowsAsThePartSays) {
+TEST_P(GeometryTable, PlacesColumnsAndRowsOfEachCase) {
   const GeometryCase& c = GetParam();
   ReportGrid grid = A4Grid();
   grid.SetRowCount(101);
@@ -60,7 +60,7 @@ TEST_P(GeometryTable, PlacesColumnsAndRowsAsThePartSays) {
   EXPECT_EQ(geometry.separatorColumn, c.separatorColumn);
   EXPECT_EQ(geometry.lastRow, c.lastRow);
 
-  // Every question where the Part puts it: question k*a + r in row r of group k.
+  // Every question in its place: question k*a + r in row r of group k.
   for (int i = 1; i <= c.count; ++i) {
     const int k = (i - 1) / c.perColumn, r = (i - 1) % c.perColumn + 1;
     EXPECT_EQ(grid.CellText(3 * k + 1, r), QString::number(i)) << "serial " << i;

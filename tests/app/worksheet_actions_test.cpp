@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "fake_printers.h"
 #include "test_support.h"
@@ -67,7 +69,8 @@ TEST_F(GenerateArithmeticWorksheetTest, RefusedSettingsShowAMessageAndChangeNoth
   EXPECT_EQ(GenerateArithmeticWorksheet(window_.get(), app_, ReadArithmeticRequest(*window_)),
             ActionOutcome::Refused);
   window_->control<QCheckBox>(QStringLiteral("选择框_加"))->setChecked(true);
-  window_->control<QLineEdit>(QStringLiteral("编辑框_答案范围"))->setText(QStringLiteral("99999999999"));
+  window_->control<QLineEdit>(QStringLiteral("编辑框_答案范围"))
+      ->setText(QStringLiteral("99999999999"));
   EXPECT_EQ(GenerateArithmeticWorksheet(window_.get(), app_, ReadArithmeticRequest(*window_)),
             ActionOutcome::Refused);
 
@@ -80,13 +83,38 @@ TEST_F(GenerateArithmeticWorksheetTest, RefusedSettingsShowAMessageAndChangeNoth
   EXPECT_EQ(sandbox_.state.params.questionsPerColumn, 3);
 }
 
+TEST_F(GenerateArithmeticWorksheetTest, HopelessSettingsShowProgressThenGiveUpWithTheCount) {
+  // Nine numbers joined by "÷" alone almost never divide out to a whole answer.
+  ArithmeticRequest request = ReadArithmeticRequest(*window_);
+  request.texts.operandCount = QStringLiteral("9");
+  request.texts.add = request.texts.subtract = false;
+  request.texts.divide = true;
+  request.texts.minValue = QStringLiteral("1");
+  request.texts.maxValue = QStringLiteral("50");
+  request.texts.maxAnswer = QStringLiteral("100");
+  QString progressShown;
+  QTimer::singleShot(1500, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      progressShown = QString::fromLatin1(modal->metaObject()->className());
+    }
+  });
+  EXPECT_EQ(GenerateArithmeticWorksheet(window_.get(), app_, request), ActionOutcome::GaveUp);
+  EXPECT_EQ(progressShown, "QProgressDialog");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // gone before anything else opens
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].contains(QStringLiteral("需要 100 道")));
+  EXPECT_FALSE(shown_);
+  EXPECT_TRUE(sandbox_.state.questions.IsEmpty());
+}
+
 TEST_F(GenerateArithmeticWorksheetTest, ReadsThePageAsTheWindowHoldsIt) {
   window_->control<QCheckBox>(QStringLiteral("选择框_除"))->setChecked(true);
   window_->control<QCheckBox>(QStringLiteral("选择框_排除小数减大数"))->setChecked(true);
   window_->control<QComboBox>(QStringLiteral("组合框_出题数量"))->setCurrentIndex(1);
   const ArithmeticRequest request = ReadArithmeticRequest(*window_);
   EXPECT_EQ(request.texts.operandCount, "4");
-  EXPECT_TRUE(request.texts.add && request.texts.subtract && !request.texts.multiply && request.texts.divide);
+  EXPECT_TRUE(request.texts.add && request.texts.subtract && !request.texts.multiply &&
+              request.texts.divide);
   EXPECT_EQ(request.texts.minValue, "5");
   EXPECT_EQ(request.texts.maxValue, "20");
   EXPECT_EQ(request.texts.maxAnswer, "1000");

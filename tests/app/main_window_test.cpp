@@ -17,11 +17,16 @@
 #include <gtest/gtest.h>
 
 #include "main_window_layout.h"
+#include "expected_controls.h"
 #include "test_support.h"
 #include "ui/controls.h"
 
 namespace sumwick {
 namespace {
+
+using test::CaptionOf;
+using test::ExpectedControl;
+using test::KindOf;
 
 using test::Sandbox;
 
@@ -81,14 +86,6 @@ TEST_F(MainWindowTest, TheTabControlHasTenPagesAndShowsPageZero) {
 }
 
 // Every control of the main window, written out here independently of the window's own table.
-struct ExpectedControl {
-  const char* kind;
-  const char* name;
-  const char* parent;  // "window", "page N" or a group box's name
-  QRect geometry;      // relative to the parent's client area; on a page, to the tab control
-  const char* caption;
-};
-
 const ExpectedControl kControls[] = {
     {"group", "分组框1", "page 0", {8, 32, 760, 56}, "难度设置"},
     {"edit", "编辑框_n元运算", "分组框1", {16, 24, 32, 20}, "4"},
@@ -120,28 +117,6 @@ const ExpectedControl kControls[] = {
      "让小学生有个愉快的假期\r\n本软件根据反馈，长期更新！\r\n如果觉得好用就点个赞！"},
     {"link", "超级链接框1", "page 9", {24, 128, 336, 24}, "论坛地址：https://sumwick.example.org/"},
 };
-
-QString KindOf(const QWidget* w) {
-  if (qobject_cast<const ui::HyperlinkLabel*>(w)) return "link";
-  if (qobject_cast<const QGroupBox*>(w)) return "group";
-  if (qobject_cast<const QLabel*>(w)) return "label";
-  if (qobject_cast<const QLineEdit*>(w)) return "edit";
-  if (qobject_cast<const QCheckBox*>(w)) return "check";
-  if (qobject_cast<const QRadioButton*>(w)) return "radio";
-  if (qobject_cast<const QComboBox*>(w)) return "combo";
-  if (qobject_cast<const QPushButton*>(w)) return "button";
-  if (qobject_cast<const ui::ListView*>(w)) return "list";
-  return "other";
-}
-
-QString CaptionOf(const QWidget* w) {
-  if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
-  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
-  if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
-  if (auto* c = qobject_cast<const QComboBox*>(w)) return c->currentText();
-  return {};
-}
 
 TEST_F(MainWindowTest, EveryControlHasItsKindParentGeometryAndCaption) {
   auto* tabs = window->tabs();

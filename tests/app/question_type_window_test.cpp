@@ -14,25 +14,22 @@
 
 #include <gtest/gtest.h>
 
+#include "expected_controls.h"
 #include "test_support.h"
 #include "ui/controls.h"
 
 namespace sumwick {
 namespace {
 
+using test::CaptionOf;
+using test::ExpectedControl;
+using test::KindOf;
+
 GradeSelection GradeOneRow(int k) {
   return {QString::number(k), QStringLiteral("上册"), QString(), QStringLiteral("一年级")};
 }
 
 // Every control on the type pages, written out here independently of the window's own table.
-struct ExpectedControl {
-  const char* kind;
-  const char* name;
-  const char* parent;  // "page N" of 高级选择夹1, or a group box's name
-  QRect geometry;      // relative to the parent's client area; on a page, to the tab control
-  const char* caption;
-};
-
 const ExpectedControl kControls[] = {
     {"label", "标签2", "page 0", {16, 40, 80, 24}, "分成题型"},
     {"group", "分组框2", "page 0", {8, 72, 472, 100}, "设置"},
@@ -65,25 +62,6 @@ const ExpectedControl kControls[] = {
     {"combo", "组合框_每列显示题目数量_1_3", "分组框3", {200, 27, 48, 20}, "25"},
     {"button", "按钮_出题_1_3", "page 2", {8, 136, 80, 32}, "出题"},
 };
-
-QString KindOf(const QWidget* w) {
-  if (qobject_cast<const QGroupBox*>(w)) return "group";
-  if (auto* l = qobject_cast<const QLabel*>(w)) return l->pixmap().isNull() ? "label" : "picture";
-  if (qobject_cast<const QLineEdit*>(w)) return "edit";
-  if (qobject_cast<const QRadioButton*>(w)) return "radio";
-  if (qobject_cast<const QComboBox*>(w)) return "combo";
-  if (qobject_cast<const QPushButton*>(w)) return "button";
-  return "other";
-}
-
-QString CaptionOf(const QWidget* w) {
-  if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
-  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
-  if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
-  if (auto* c = qobject_cast<const QComboBox*>(w)) return c->currentText();
-  return {};
-}
 
 QStringList ItemsOf(const QComboBox* box) {
   QStringList items;
